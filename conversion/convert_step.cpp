@@ -1,0 +1,104 @@
+#include "file_checks.h"
+#include "messages.h"
+#include "renaming.h"
+#include "steps.h"
+
+#include <string>
+
+namespace trellwick {
+namespace {
+
+std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
+    std::string result;
+    std::size_t copied = 0;
+    for (auto at = text.find(from); at != std::string_view::npos; at = text.find(from, copied)) {
+        result.append(text.substr(copied, at - copied)).append(to);
+        copied = at + from.size();
+    }
+    result.append(text.substr(copied));
+    return result;
+}
+
+// Name and bitmap proposals for step 2, from the name of the file last chosen.
+void propose_name_and_bitmap(ConversionForm& form) {
+    const std::string& title = form.filetitle;
+    if (title.find(".api") != std::string::npos)
+        form.txt_bmp = replace_all(title, ".api", ".bmp");
+    if (title.find(".scm") != std::string::npos)
+        form.txt_bmp = replace_all(title, ".scm", ".bmp");
+    form.txt_name = title.substr(0, title.find('.'));
+}
+
+// Copies the API macro into the work file with its placeholders renamed. The
+// lines go to a file beside the work file that replaces it only once it is
+// complete, so a failure leaves the previous work file as it was.
+std::string write_work_file(const std::filesystem::path& api, const std::filesystem::path& work) {
+    std::filesystem::path partial = work;
+    partial += ".part";
+    if (same_file(api, work) || same_file(api, partial))
+        return "Cannot convert " + display_path(api) +
+               ": it is the work file that the conversion writes";
+
+    OpenedReader source = open_text_file(api);
+    if (!source.reader)
+        return source.error;
+    OpenedWriter target = create_text_file(partial);
+    if (!target.writer)
+        return target.error;
+
+    std::string line;
+    std::string renamed;
+    while (source.reader->read_line(line)) {
+        rename_placeholders(line, renamed);
+        target.writer->write_line(renamed);
+    }
+    std::string error;
+    if (source.reader->failed())
+        error = "Cannot read " + display_path(api) + ": " + source.reader->error();
+    source.reader.reset();
+    const std::string write_error = target.writer->close();
+    if (error.empty())
+        error = write_error;
+    if (error.empty()) {
+        std::error_code rename_error;
+        std::filesystem::rename(partial, work, rename_error);
+        if (rename_error)
+            error = "Cannot replace " + display_path(work) + ": " + rename_error.message();
+    }
+    if (!error.empty())
+        remove_incomplete(partial);
+    return error;
+}
+
+} // namespace
+
+StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment& environment) {
+    host.close_preferences();
+
+    // A conversion held open in step 3 is dropped: both files are closed and
+    // the window goes on as from step 1.
+    form.work_in.reset();
+    form.scm_out.reset();
+    form.frm_up_visible = false;
+
+    if (can_open_for_reading(form.txt_scm) &&
+        !host.confirm_overwrite(std::string(kOverwriteQuestion)))
+        form.txt_scm.clear();
+
+    if (form.txt_api.empty() || form.txt_scm.empty()) {
+        host.warn(std::string(kSelectFilesMessage));
+        return StepOutcome::Stopped;
+    }
+
+    if (const std::string error = write_work_file(form.txt_api, environment.work_file);
+        !error.empty()) {
+        host.warn(error);
+        return StepOutcome::Stopped;
+    }
+
+    propose_name_and_bitmap(form);
+    form.frm_asd2t_visible = true;
+    return StepOutcome::Continued;
+}
+
+} // namespace trellwick

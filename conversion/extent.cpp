@@ -1,0 +1,160 @@
+#include "extent.h"
+
+#include "number_text.h"
+#include "text_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trellwick {
+namespace {
+
+// Blanks are spaces only; a tab is an ordinary character here.
+std::string_view trim(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+// Text from the first blank on, trimmed; the whole text when it has no blank.
+std::string_view after_first_field(std::string_view text) {
+    const auto blank = text.find(' ');
+    return blank == std::string_view::npos ? text : trim(text.substr(blank));
+}
+
+struct Limits {
+    float min_x = 0;
+    float max_x = 0;
+    float min_z = 0;
+    float max_z = 0;
+
+    void add(float x, float z) {
+        max_x = std::max(max_x, x);
+        max_z = std::max(max_z, z);
+        min_x = std::min(min_x, x);
+        min_z = std::min(min_z, z);
+    }
+};
+
+enum class PointLine { Point, Skip, EndOfList, Failure };
+
+// One line of a point list, trimmed; adds its point to the limits.
+PointLine read_point_line(std::string_view line, const NumericLocale& locale, Limits& limits,
+                          bool& ends_list) {
+    line = trim(line);
+    if (line.starts_with(')'))
+        return PointLine::EndOfList;
+    if (line.empty() || line.starts_with(';'))
+        return PointLine::Skip;
+    const auto blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return PointLine::Failure;
+    const std::string_view first = trim(line.substr(0, blank));
+    const std::string_view rest = trim(line.substr(blank));
+    const std::string_view third_text = after_first_field(rest);
+    const std::string_view third = third_text.substr(0, third_text.find(' '));
+    const auto x = parse_number(first, locale);
+    const auto z = parse_number(third, locale);
+    if (!x || !z)
+        return PointLine::Failure;
+    limits.add(*x, *z);
+    ends_list = third_text.find(')') != std::string_view::npos;
+    return PointLine::Point;
+}
+
+} // namespace
+
+Extent measure_extent(LineReader& work, const NumericLocale& locale) {
+    constexpr Extent kFallback{10, 10, true};
+    Limits limits;
+    std::string line;
+    while (work.read_line(line)) {
+        if (line.find("Points(") == std::string::npos)
+            continue;
+        for (bool in_list = true; in_list;) {
+            if (!work.read_line(line))
+                return kFallback;
+            bool ends_list = false;
+            switch (read_point_line(line, locale, limits, ends_list)) {
+            case PointLine::Failure:
+                return kFallback;
+            case PointLine::EndOfList:
+                in_list = false;
+                break;
+            case PointLine::Skip:
+                break;
+            case PointLine::Point:
+                in_list = !ends_list;
+                break;
+            }
+        }
+    }
+    if (work.failed())
+        return kFallback;
+    const Extent extent{limits.max_x - limits.min_x, limits.max_z - limits.min_z, false};
+    if (!std::isfinite(extent.length) || !std::isfinite(extent.width))
+        return kFallback;
+    return extent;
+}
+
+std::optional<std::string> scale_word(std::string_view line) {
+    // The label part runs from the first ":" and leaves out the line's last
+    // character; the value part from the label's first blank and leaves out
+    // the label part's last character.
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view label = line.substr(colon, line.size() - 1 - colon);
+    const auto blank = label.find(' ');
+    if (blank == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view value = trim(label.substr(blank, label.size() - 1 - blank));
+    const auto word_end = value.find(' ');
+    if (word_end == std::string_view::npos)
+        return std::nullopt;
+    return std::string(trim(value.substr(0, word_end + 1)));
+}
+
+Scale read_reference_scale(LineReader& work, const NumericLocale& locale) {
+    std::string line;
+    std::optional<std::string> last_refpoint;
+    while (work.read_line(line)) {
+        if (line.find("RefPoint(") != std::string::npos)
+            last_refpoint = line;
+    }
+    if (work.failed())
+        return {std::nullopt, work.error()};
+    if (!last_refpoint)
+        return {std::nullopt, "no line holds \"RefPoint(\""};
+    const auto word = scale_word(*last_refpoint);
+    if (!word)
+        return {std::nullopt, "the reference point line has no scale followed by another word: " +
+                                  *last_refpoint};
+    const auto scale = parse_number(*word, locale);
+    if (!scale)
+        return {std::nullopt, "the scale \"" + *word + "\" of the reference point is not a number"};
+    return {scale, {}};
+}
+
+std::string autoscale_size_line(const Extent& extent, const NumericLocale& locale) {
+    return ";FixedLength=" + print_form(extent.length, locale) +
+           ", FixedWidth=" + print_form(extent.width, locale) + ", autoscale \\";
+}
+
+std::optional<std::string> fixed_size_line(const Extent& extent, float scale,
+                                           const NumericLocale& locale) {
+    const float length = scale * extent.length;
+    const float width = scale * extent.width;
+    if (!std::isfinite(length) || !std::isfinite(width))
+        return std::nullopt;
+    auto with_points = [&](float value) {
+        std::string text = number_text(value, locale);
+        std::replace(text.begin(), text.end(), ',', '.');
+        return text;
+    };
+    return ";FixedLength=" + with_points(length) + ", FixedWidth=" + with_points(width) + " \\";
+}
+
+} // namespace trellwick

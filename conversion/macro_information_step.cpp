@@ -1,0 +1,141 @@
+#include "extent.h"
+#include "file_checks.h"
+#include "macro_types.h"
+#include "messages.h"
+#include "scm_layout.h"
+#include "steps.h"
+
+#include <string>
+
+namespace trellwick {
+namespace {
+
+bool inputs_complete(const ConversionForm& form) {
+    if (form.txt_bmp.empty() || form.txt_name.empty() || !form.opt_asd2t)
+        return false;
+    return !(*form.opt_asd2t == kOtherTypeIndex && form.txt_typeother.empty());
+}
+
+std::string macro_type(const ConversionForm& form) {
+    if (*form.opt_asd2t == kOtherTypeIndex)
+        return form.txt_typeother;
+    return std::string(kMacroTypeCaptions.at(static_cast<std::size_t>(*form.opt_asd2t)));
+}
+
+// What the passes over the work file found, before anything is written.
+struct Survey {
+    Extent extent;
+    PlaceholderUsage usage;
+    std::string size_line;
+};
+
+// Opens the work file again at its first line.
+std::unique_ptr<LineReader> reopen(const std::filesystem::path& work, std::string& error) {
+    OpenedReader opened = open_text_file(work);
+    error = opened.error;
+    return std::move(opened.reader);
+}
+
+// The three passes over the work file: measurement, placeholder scan and, for
+// a macro without "%sca", the reference point's scale. Everything that can
+// fail while reading the work file fails here, before the SCM file is touched.
+std::string survey_work_file(const StepEnvironment& environment, Host& host, Survey& survey) {
+    std::string error;
+    auto work = reopen(environment.work_file, error);
+    if (!work)
+        return error;
+    survey.extent = measure_extent(*work, environment.locale);
+    if (work->failed())
+        return "Cannot read " + work->name() + ": " + work->error();
+    if (survey.extent.fell_back)
+        host.warn(std::string(kSizeFallbackMessage));
+
+    work = reopen(environment.work_file, error);
+    if (!work)
+        return error;
+    std::string line;
+    while (work->read_line(line))
+        scan_line(line, survey.usage);
+    if (work->failed())
+        return "Cannot read " + work->name() + ": " + work->error();
+
+    if (survey.usage.sca) {
+        survey.size_line = autoscale_size_line(survey.extent, environment.locale);
+        return {};
+    }
+    work = reopen(environment.work_file, error);
+    if (!work)
+        return error;
+    const Scale scale = read_reference_scale(*work, environment.locale);
+    if (!scale.value)
+        return "Cannot read the scale of the reference point in " + work->name() + ": " +
+               scale.problem;
+    const auto fixed = fixed_size_line(survey.extent, *scale.value, environment.locale);
+    if (!fixed)
+        return "Cannot write the size of the object: the size times the scale is too large";
+    survey.size_line = *fixed;
+    return {};
+}
+
+} // namespace
+
+StepOutcome macro_information_step(ConversionForm& form, Host& host,
+                                   const StepEnvironment& environment) {
+    if (!inputs_complete(form)) {
+        host.warn(std::string(kFillAllFieldsMessage));
+        return StepOutcome::Stopped;
+    }
+    if (form.txt_scm.empty()) {
+        host.warn(std::string(kSelectFilesMessage));
+        return StepOutcome::Stopped;
+    }
+    if (same_file(form.txt_scm, environment.work_file)) {
+        host.warn("Cannot write " + display_path(form.txt_scm) +
+                  ": it is the work file that the conversion reads");
+        return StepOutcome::Stopped;
+    }
+
+    Survey survey;
+    if (const std::string error = survey_work_file(environment, host, survey); !error.empty()) {
+        host.warn(error);
+        return StepOutcome::Stopped;
+    }
+
+    std::string error;
+    auto work_in = reopen(environment.work_file, error);
+    if (!work_in) {
+        host.warn(error);
+        return StepOutcome::Stopped;
+    }
+    OpenedWriter scm = create_text_file(form.txt_scm);
+    if (!scm.writer) {
+        host.warn(scm.error);
+        return StepOutcome::Stopped;
+    }
+    scm.writer->write_line(kScmFirstLine);
+    scm.writer->write_line(name_line(form.txt_name, macro_type(form), form.txt_bmp));
+    scm.writer->write_line(survey.size_line);
+    if (const std::string write_error = scm.writer->flush(); !write_error.empty()) {
+        scm.writer.reset();
+        remove_incomplete(form.txt_scm);
+        host.warn(write_error);
+        return StepOutcome::Stopped;
+    }
+
+    form.usage = survey.usage;
+    form.work_in = std::move(work_in);
+    form.scm_out = std::move(scm.writer);
+    form.frm_asd2t_visible = false;
+
+    // Boxes of used parameters get their normal background back, so that a box
+    // greyed in an earlier conversion can't let an empty description through.
+    for (int i = 0; i < 4; ++i)
+        form.txt_up[static_cast<std::size_t>(i)].grey = !form.usage.user_parameter(i);
+    if (form.usage.any_user_parameter()) {
+        form.frm_up_visible = true;
+        return StepOutcome::Continued;
+    }
+    return cmd_up_Click(form, host);
+}
+
+} // namespace trellwick

@@ -1,0 +1,126 @@
+#include "numbering.h"
+
+#include <bitset>
+#include <cstring>
+
+namespace trellwick {
+namespace {
+
+// The characters that follow a "%" somewhere in the text. A placeholder whose
+// second character is not among them can't occur.
+std::bitset<256> after_percent(std::string_view text) {
+    std::bitset<256> seen;
+    for (std::size_t at = text.find('%'); at != std::string_view::npos && at + 1 < text.size();
+         at = text.find('%', at + 1))
+        seen.set(static_cast<unsigned char>(text[at + 1]));
+    return seen;
+}
+
+// Replaces every occurrence, left to right, without scanning what it inserted.
+bool replace_all(const std::string& text, std::string_view from, std::string_view to,
+                 std::string& out) {
+    std::size_t at = text.find(from);
+    if (at == std::string::npos)
+        return false;
+    out.clear();
+    std::size_t copied = 0;
+    for (; at != std::string::npos; at = text.find(from, copied)) {
+        out.append(text, copied, at - copied);
+        out.append(to);
+        copied = at + from.size();
+    }
+    out.append(text, copied);
+    return true;
+}
+
+} // namespace
+
+Numbering::Numbering(const PlaceholderUsage& usage,
+                     const std::array<std::string, 4>& descriptions) {
+    int counter = 1;
+    auto number = [&counter](bool used) {
+        return used ? "%" + std::to_string(counter++) : std::string();
+    };
+    std::string& line4 = parameter_lines_[0];
+    std::string& line5 = parameter_lines_[1];
+    std::string& line6 = parameter_lines_[2];
+    line4 = line5 = line6 = ";";
+
+    if (usage.lat)
+        line4 += "Latitude, ";
+    const std::string lat = number(usage.lat);
+    if (usage.lon)
+        line4 += "Longitude, ";
+    const std::string lon = number(usage.lon);
+    if (usage.hea)
+        line4 += "Rotation, ";
+    const std::string hea = number(usage.hea);
+    // "Scale=1, " is always written, but "%sca" gets a number only when used.
+    line4 += "Scale=1, ";
+    const std::string sca = number(usage.sca);
+    if (usage.scc)
+        line4 += "Density=0, ";
+    const std::string scc = number(usage.scc);
+    line4 += "\\";
+
+    if (usage.ran)
+        line5 += "Range=10, ";
+    const std::string ran = number(usage.ran);
+    if (usage.v1v)
+        line5 += "Visibility=0, ";
+    const std::string v1v = number(usage.v1v);
+    if (usage.alt)
+        line5 += "Altitude=0, ";
+    const std::string alt = number(usage.alt);
+    line5 += "\\";
+
+    std::array<std::string, 4> up;
+    for (int i = 0; i < 4; ++i) {
+        const bool used = usage.user_parameter(i);
+        if (used)
+            line6 += descriptions[static_cast<std::size_t>(i)] + ", ";
+        up[static_cast<std::size_t>(i)] = number(used);
+    }
+    line6 += "\\";
+
+    replacements_ = {{
+        {"%lat", lat},
+        {"%lon", lon},
+        {"%ran", ran},
+        {"%sca", sca},
+        {"%hea", hea},
+        {"%up1=", up[0] + "="},
+        {"%up1", up[0]},
+        {"%up2=", up[1] + "="},
+        {"%up2", up[1]},
+        {"%up3=", up[2] + "="},
+        {"%up3", up[2]},
+        {"%up4=", up[3] + "="},
+        {"%up4", up[3]},
+        {"%v1v", v1v},
+        {"%alt", alt},
+        {"%scc", scc},
+        {"%v2=", ""},
+        {"%v2v", ""},
+    }};
+}
+
+void Numbering::renumber(std::string_view line, std::string& out) {
+    out.assign(line);
+    if (line.find('%') == std::string_view::npos)
+        return;
+    // The replacements run one after another, each over the previous one's
+    // result, so a removal can join text into a placeholder that a later one
+    // then replaces.
+    std::bitset<256> seen = after_percent(out);
+    for (const Replacement& replacement : replacements_) {
+        if (!seen.test(static_cast<unsigned char>(replacement.placeholder[1])))
+            continue;
+        if (replace_all(out, replacement.placeholder, replacement.text, scratch_)) {
+            out.swap(scratch_);
+            seen = after_percent(out);
+        }
+    }
+}
+
+} // namespace trellwick

@@ -1,0 +1,37 @@
+#pragma once
+
+// The SCM file numbers the placeholders that the macro uses afresh, in the
+// order of its parameter lines, and writes the body with those numbers.
+
+#include "placeholder_usage.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace trellwick {
+
+class Numbering {
+public:
+    // `descriptions` are the texts of the four user parameter boxes.
+    Numbering(const PlaceholderUsage& usage, const std::array<std::string, 4>& descriptions);
+
+    // Lines 4 to 6 of the SCM file.
+    const std::array<std::string, 3>& parameter_lines() const { return parameter_lines_; }
+
+    // One work file line with every named placeholder replaced by its number,
+    // or removed when the macro doesn't use it; "%v2=" and "%v2v" always go.
+    void renumber(std::string_view line, std::string& out);
+
+private:
+    struct Replacement {
+        std::string_view placeholder;
+        std::string text;
+    };
+
+    std::array<std::string, 3> parameter_lines_;
+    std::array<Replacement, 18> replacements_;
+    std::string scratch_;
+};
+
+} // namespace trellwick

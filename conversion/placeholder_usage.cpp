@@ -1,0 +1,57 @@
+#include "placeholder_usage.h"
+
+#include <array>
+
+namespace trellwick {
+namespace {
+
+struct Searched {
+    std::string_view text;
+    bool PlaceholderUsage::*flag;
+};
+
+// "%up1=" needs no entry of its own: wherever it stands, "%up1" stands too,
+// at the same place.
+constexpr std::array<Searched, 12> kSearched{{
+    {"%lat", &PlaceholderUsage::lat},
+    {"%lon", &PlaceholderUsage::lon},
+    {"%ran", &PlaceholderUsage::ran},
+    {"%sca", &PlaceholderUsage::sca},
+    {"%hea", &PlaceholderUsage::hea},
+    {"%up1", &PlaceholderUsage::up1},
+    {"%up2", &PlaceholderUsage::up2},
+    {"%up3", &PlaceholderUsage::up3},
+    {"%up4", &PlaceholderUsage::up4},
+    {"%v1v", &PlaceholderUsage::v1v},
+    {"%alt", &PlaceholderUsage::alt},
+    {"%scc", &PlaceholderUsage::scc},
+}};
+
+} // namespace
+
+bool PlaceholderUsage::user_parameter(int index) const {
+    switch (index) {
+    case 0:
+        return up1;
+    case 1:
+        return up2;
+    case 2:
+        return up3;
+    default:
+        return up4;
+    }
+}
+
+void scan_line(std::string_view line, PlaceholderUsage& usage) {
+    // Only the code part counts: a placeholder is used when its first
+    // occurrence on the line stands before the line's first ";".
+    const std::string_view code = line.substr(0, line.find(';'));
+    if (code.find('%') == std::string_view::npos)
+        return;
+    for (const Searched& searched : kSearched) {
+        if (code.find(searched.text) != std::string_view::npos)
+            usage.*searched.flag = true;
+    }
+}
+
+} // namespace trellwick

@@ -1,0 +1,43 @@
+#pragma once
+
+// The placeholder renaming of the Convert step: the API macro's numbered
+// placeholders ("%1 " to "%14 ", "%6=" to "%9=") become named placeholders.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace trellwick {
+
+struct RenamingPair {
+    std::string_view api_token;
+    std::string_view named_token;
+};
+
+// The 18 pairs in the order they are applied. Each token includes the blank or
+// "=" that follows the number, so "%1 " never matches inside "%10 ".
+inline constexpr std::array<RenamingPair, 18> kRenamingTable{{
+    {"%1 ", "%lat "},
+    {"%2 ", "%lon "},
+    {"%3 ", "%ran "},
+    {"%4 ", "%sca "},
+    {"%5 ", "%hea "},
+    {"%6 ", "%up1 "},
+    {"%6=", "%up1="},
+    {"%7 ", "%up2 "},
+    {"%7=", "%up2="},
+    {"%8 ", "%up3 "},
+    {"%8=", "%up3="},
+    {"%9 ", "%up4 "},
+    {"%9=", "%up4="},
+    {"%10 ", "%v1v "},
+    {"%11 ", "%alt "},
+    {"%12 ", "%scc "},
+    {"%13 ", "%v2= "},
+    {"%14 ", "%v2v "},
+}};
+
+// Renames every placeholder token of one line into `out`.
+void rename_placeholders(std::string_view line, std::string& out);
+
+} // namespace trellwick

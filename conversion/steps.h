@@ -1,0 +1,42 @@
+#pragma once
+
+// The three steps of one conversion, each run by a click on the main window:
+// Convert (step 1) writes the work file, the Macro information step (step 2)
+// measures and scans it and starts the SCM file, the User parameters step
+// (step 3, `cmd_up_Click`) numbers the placeholders and finishes the file.
+
+#include "conversion_form.h"
+#include "host.h"
+#include "numeric_locale.h"
+
+#include <filesystem>
+
+namespace trellwick {
+
+struct StepEnvironment {
+    // The work file; a relative name resolves against the working directory.
+    std::filesystem::path work_file = "macro.temp";
+    NumericLocale locale;
+};
+
+enum class StepOutcome {
+    Stopped,   // a check or a file failed; the user was told why
+    Continued, // the next step's frame is shown
+    Finished,  // the SCM file is complete and closed
+};
+
+// Step 1: checks the paths, asks before overwriting, copies the API macro into
+// the work file with its placeholders renamed, proposes name and bitmap.
+StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment& environment);
+
+// Step 2: checks name, type and bitmap, measures the object, scans for used
+// placeholders, reads the scale, creates the SCM file with lines 1 to 3, and
+// either shows the User parameters frame or finishes at once.
+StepOutcome macro_information_step(ConversionForm& form, Host& host,
+                                   const StepEnvironment& environment);
+
+// Step 3: checks the descriptions, writes the parameter lines, the trailer and
+// the renumbered body, and closes both files.
+StepOutcome cmd_up_Click(ConversionForm& form, Host& host);
+
+} // namespace trellwick

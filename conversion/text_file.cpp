@@ -1,0 +1,203 @@
+#include "text_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace trellwick {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 18;
+
+std::FILE* open_file(const std::filesystem::path& path, bool for_writing) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), for_writing ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), for_writing ? "wb" : "rb");
+#endif
+}
+
+std::string reason(int error_number) {
+    return error_number == 0 ? std::string("unknown error")
+                             : std::generic_category().message(error_number);
+}
+
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(std::FILE* file) : file_(file) {}
+    ~FileSource() override { std::fclose(file_); }
+
+    bool read(char* buffer, std::size_t size, std::size_t& got) override {
+        errno = 0;
+        got = std::fread(buffer, 1, size, file_);
+        if (got < size && std::ferror(file_)) {
+            error_ = reason(errno);
+            return false;
+        }
+        return true;
+    }
+    std::string error() const override { return error_; }
+
+private:
+    std::FILE* file_;
+    std::string error_;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+    bool read(char* buffer, std::size_t size, std::size_t& got) override {
+        got = std::min(size, bytes_.size() - offset_);
+        std::memcpy(buffer, bytes_.data() + offset_, got);
+        offset_ += got;
+        return true;
+    }
+    std::string error() const override { return {}; }
+
+private:
+    std::string bytes_;
+    std::size_t offset_ = 0;
+};
+
+} // namespace
+
+std::string display_path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string file_error(std::string_view action, const std::filesystem::path& path,
+                       int error_number) {
+    return "Cannot " + std::string(action) + " " + display_path(path) + ": " + reason(error_number);
+}
+
+LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
+    : source_(std::move(source)), name_(std::move(name)), buffer_(kChunk) {}
+
+LineReader::~LineReader() = default;
+
+// Moves the unread bytes to the front and reads more behind them.
+bool LineReader::fill() {
+    if (at_end_ || failed())
+        return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
+    std::size_t got = 0;
+    if (!source_->read(buffer_.data() + end_, buffer_.size() - end_, got)) {
+        error_ = source_->error();
+        if (error_.empty())
+            error_ = "read error";
+        return false;
+    }
+    if (got == 0) {
+        at_end_ = true;
+        return false;
+    }
+    end_ += got;
+    return true;
+}
+
+bool LineReader::read_line(std::string& line) {
+    std::size_t scanned = begin_;
+    for (;;) {
+        const char* data = buffer_.data();
+        const auto* found = std::find_if(data + scanned, data + end_,
+                                         [](char c) { return c == '\r' || c == '\n'; });
+        std::size_t stop = static_cast<std::size_t>(found - data);
+        if (stop < end_) {
+            // A CR as the last byte read may be the first half of a CR LF.
+            if (buffer_[stop] == '\r' && stop + 1 == end_) {
+                const std::size_t offset = stop - begin_;
+                if (!fill() && failed())
+                    return false;
+                stop = begin_ + offset;
+            }
+            line.assign(buffer_.data() + begin_, stop - begin_);
+            std::size_t next = stop + 1;
+            if (buffer_[stop] == '\r' && next < end_ && buffer_[next] == '\n')
+                ++next;
+            begin_ = next;
+            return true;
+        }
+        const std::size_t unread = end_ - begin_;
+        if (!fill()) {
+            if (failed() || unread == 0)
+                return false;
+            line.assign(buffer_.data() + begin_, unread);
+            begin_ = end_;
+            return true;
+        }
+        scanned = begin_ + unread;
+    }
+}
+
+LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
+    : file_(file), path_(std::move(path)) {}
+
+LineWriter::~LineWriter() {
+    if (file_)
+        std::fclose(file_);
+}
+
+void LineWriter::write_line(std::string_view text) {
+    if (!file_ || error_number_ != 0)
+        return;
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() ||
+        std::fwrite("\r\n", 1, 2, file_) != 2)
+        error_number_ = errno != 0 ? errno : EIO;
+}
+
+std::string LineWriter::flush() {
+    if (!file_)
+        return {};
+    errno = 0;
+    if (std::fflush(file_) != 0 && error_number_ == 0)
+        error_number_ = errno != 0 ? errno : EIO;
+    return error_number_ == 0 ? std::string() : file_error("write", path_, error_number_);
+}
+
+std::string LineWriter::close() {
+    if (!file_)
+        return {};
+    errno = 0;
+    if (std::fflush(file_) != 0 && error_number_ == 0)
+        error_number_ = errno != 0 ? errno : EIO;
+    if (std::fclose(file_) != 0 && error_number_ == 0)
+        error_number_ = errno != 0 ? errno : EIO;
+    file_ = nullptr;
+    return error_number_ == 0 ? std::string() : file_error("write", path_, error_number_);
+}
+
+OpenedReader open_text_file(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return {nullptr, "Cannot read " + display_path(path) + ": it is a directory"};
+    errno = 0;
+    std::FILE* file = open_file(path, false);
+    if (!file)
+        return {nullptr, file_error("open", path, errno)};
+    return {std::make_unique<LineReader>(std::make_unique<FileSource>(file), display_path(path)),
+            {}};
+}
+
+OpenedWriter create_text_file(const std::filesystem::path& path) {
+    errno = 0;
+    std::FILE* file = open_file(path, true);
+    if (!file)
+        return {nullptr, file_error("create", path, errno)};
+    std::setvbuf(file, nullptr, _IOFBF, kChunk);
+    return {std::make_unique<LineWriter>(file, path), {}};
+}
+
+std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
+    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
+}
+
+} // namespace trellwick

@@ -1,0 +1,99 @@
+#pragma once
+
+// Line-by-line text files of the conversion: one line in memory at a time.
+// A line read ends at CR LF, a lone CR or a lone LF, and the line end is not
+// part of the line; every line written ends in CR LF. Bytes are copied as they
+// are (no code page conversion, NUL and bytes above 127 included).
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trellwick {
+
+// Where a LineReader takes its bytes from: a file, or memory in tests.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Fills up to `size` bytes; 0 at the end. Returns false on a read error.
+    virtual bool read(char* buffer, std::size_t size, std::size_t& got) = 0;
+    virtual std::string error() const = 0;
+};
+
+class LineReader {
+public:
+    explicit LineReader(std::unique_ptr<ByteSource> source, std::string name = {});
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // The next line into `line`; false at the end of the input or after a read
+    // error, which error() then describes.
+    bool read_line(std::string& line);
+    bool failed() const { return !error_.empty(); }
+    const std::string& error() const { return error_; }
+    const std::string& name() const { return name_; }
+
+private:
+    bool fill();
+
+    std::unique_ptr<ByteSource> source_;
+    std::string name_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool at_end_ = false;
+    std::string error_;
+};
+
+class LineWriter {
+public:
+    // Takes ownership of an open file.
+    LineWriter(std::FILE* file, std::filesystem::path path);
+    ~LineWriter();
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    // Writes the text and CR LF. Errors are kept and reported by close().
+    void write_line(std::string_view text);
+    // Hands what was written to the file system; an empty text on success.
+    std::string flush();
+    // Flushes and closes; an empty text on success, otherwise what went wrong.
+    std::string close();
+    bool is_open() const { return file_ != nullptr; }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::FILE* file_;
+    std::filesystem::path path_;
+    int error_number_ = 0;
+};
+
+struct OpenedReader {
+    std::unique_ptr<LineReader> reader; // null when the file could not be opened
+    std::string error;
+};
+
+struct OpenedWriter {
+    std::unique_ptr<LineWriter> writer; // null when the file could not be created
+    std::string error;
+};
+
+// Opens a file for reading; a directory is refused with a clear message.
+OpenedReader open_text_file(const std::filesystem::path& path);
+// Creates the file, or empties it when it exists, for writing.
+OpenedWriter create_text_file(const std::filesystem::path& path);
+// A reader over bytes in memory.
+std::unique_ptr<LineReader> read_lines_from(std::string bytes);
+
+// The path as UTF-8 text for messages.
+std::string display_path(const std::filesystem::path& path);
+// "Cannot <action> <path>: <reason>" from an errno value.
+std::string file_error(std::string_view action, const std::filesystem::path& path,
+                       int error_number);
+
+} // namespace trellwick

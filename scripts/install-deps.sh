@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that building and testing Trellwick need,
+# skipping those already present. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev clang libclang-rt-dev clang-format xvfb xauth time)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

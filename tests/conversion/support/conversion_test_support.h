@@ -1,0 +1,75 @@
+#pragma once
+
+// Helpers for driving the conversion core in tests: a host that records what
+// it was asked, a private working directory, and whole-file reads and writes.
+
+#include "conversion/host.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace trellwick::testing {
+
+class RecordingHost : public Host {
+public:
+    void warn(const std::string& text) override { warnings.push_back(text); }
+    bool confirm_overwrite(const std::string& text) override {
+        questions.push_back(text);
+        return overwrite_answer;
+    }
+    void close_preferences() override { ++preferences_closed; }
+
+    std::vector<std::string> warnings;
+    std::vector<std::string> questions;
+    bool overwrite_answer = true;
+    int preferences_closed = 0;
+};
+
+// A fresh directory under the system's temporary directory, removed at the end.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("trellwick-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void write_file(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Joins lines with CR LF after each.
+inline std::string crlf_lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+} // namespace trellwick::testing
