@@ -20,3 +20,6 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
     LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
+
+echo "== fuzzing"
+"$root/scripts/fuzz.sh"
