@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace trellwick {
@@ -23,12 +24,27 @@ std::optional<float> parse_plain(std::string_view text) {
     // number starts with a digit or with the point of its fraction.
     if (text.empty() || !(is_digit(text.front()) || text.front() == '.'))
         return std::nullopt;
-    float value = 0;
+    // Read in double precision, so that a value too small for single
+    // precision becomes its nearest float (or 0) instead of a failure.
+    double value = 0;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    if (end != text.data() + text.size())
         return std::nullopt;
-    return negative ? -value : value;
+    if (error == std::errc::result_out_of_range) {
+        const auto exponent = text.find_first_of("eE");
+        const bool too_small =
+            exponent != std::string_view::npos && text.substr(exponent + 1).starts_with('-');
+        if (!too_small)
+            return std::nullopt;
+        value = 0;
+    } else if (error != std::errc()) {
+        return std::nullopt;
+    }
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+        return std::nullopt;
+    const auto single = static_cast<float>(value);
+    return negative ? -single : single;
 }
 
 // The locale's rules: its decimal separator marks the fraction, its

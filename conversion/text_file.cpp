@@ -77,10 +77,25 @@ LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
 
 LineReader::~LineReader() = default;
 
+// The first CR or LF at or after `from`, or end_ when there is none. Where
+// the next LF lies is remembered, so that a file of CR-only lines isn't
+// searched to its next LF again for every line.
+std::size_t LineReader::find_line_end(std::size_t from) {
+    const char* data = buffer_.data();
+    if (next_lf_ < from || next_lf_ > end_ || lf_searched_to_ != end_) {
+        const auto* lf = static_cast<const char*>(std::memchr(data + from, '\n', end_ - from));
+        next_lf_ = lf ? static_cast<std::size_t>(lf - data) : end_;
+        lf_searched_to_ = end_;
+    }
+    const auto* cr = static_cast<const char*>(std::memchr(data + from, '\r', next_lf_ - from));
+    return cr ? static_cast<std::size_t>(cr - data) : next_lf_;
+}
+
 // Moves the unread bytes to the front and reads more behind them.
 bool LineReader::fill() {
     if (at_end_ || failed())
         return false;
+    lf_searched_to_ = kNotSearched;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
@@ -106,10 +121,7 @@ bool LineReader::fill() {
 bool LineReader::read_line(std::string& line) {
     std::size_t scanned = begin_;
     for (;;) {
-        const char* data = buffer_.data();
-        const auto* found = std::find_if(data + scanned, data + end_,
-                                         [](char c) { return c == '\r' || c == '\n'; });
-        std::size_t stop = static_cast<std::size_t>(found - data);
+        std::size_t stop = find_line_end(scanned);
         if (stop < end_) {
             // A CR as the last byte read may be the first half of a CR LF.
             if (buffer_[stop] == '\r' && stop + 1 == end_) {

@@ -39,7 +39,10 @@ public:
     const std::string& name() const { return name_; }
 
 private:
+    static constexpr std::size_t kNotSearched = static_cast<std::size_t>(-1);
+
     bool fill();
+    std::size_t find_line_end(std::size_t from);
 
     std::unique_ptr<ByteSource> source_;
     std::string name_;
@@ -47,6 +50,8 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_end_ = false;
+    std::size_t next_lf_ = 0;
+    std::size_t lf_searched_to_ = kNotSearched;
     std::string error_;
 };
 

@@ -58,6 +58,13 @@ TEST(NumberReading, FallsBackToTheLocaleRules) {
     EXPECT_EQ(parse_number("1,5", kPoint), 15.0f);
 }
 
+TEST(NumberReading, TooSmallForSinglePrecisionIsNearlyZeroNotAFailure) {
+    EXPECT_EQ(parse_number("1e-45", kPoint), std::numeric_limits<float>::denorm_min());
+    EXPECT_EQ(parse_number("1e-400", kPoint), 0.0f);
+    EXPECT_EQ(parse_number("-1e-400", kComma), 0.0f);
+    EXPECT_EQ(parse_number("3.4028234e38", kPoint), std::numeric_limits<float>::max());
+}
+
 TEST(NumberReading, RejectsWhatIsNoNumber) {
     for (const char* text : {"", "-", "abc", "10)", "1 2", "inf", "nan", "0x10", "1.2.3", "e5",
                              "1e39", "-1e39", "%lat", " 1"})

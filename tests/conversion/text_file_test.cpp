@@ -55,6 +55,18 @@ TEST(LineReading, LinesLongerThanTheReadBufferAndLineEndsAcrossIt) {
     }
 }
 
+TEST(LineReading, ManyLinesOfEachLineEndAcrossReadBuffers) {
+    for (const std::string end : {"\r", "\n", "\r\n"}) {
+        std::string bytes;
+        for (int i = 0; i < 200'000; ++i)
+            bytes += std::to_string(i) + end;
+        const Lines lines = lines_of(bytes);
+        ASSERT_EQ(lines.size(), 200'000u);
+        EXPECT_EQ(lines[123'456], "123456");
+        EXPECT_EQ(lines.back(), "199999");
+    }
+}
+
 TEST(LineWriting, EveryLineEndsInCrLf) {
     testing::ScratchDir dir;
     OpenedWriter opened = create_text_file(dir / "out.txt");
