@@ -1,0 +1,56 @@
+#include "prefs/code_page_path.h"
+
+#include <array>
+#include <string>
+
+namespace trellwick {
+
+#ifdef _WIN32
+
+std::filesystem::path path_from_code_page(std::string_view bytes) {
+    return std::filesystem::path(std::string(bytes));
+}
+
+#else
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; the five bytes the code page leaves
+// undefined keep the control character of the same number, as Latin-1 does.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t code_point(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+void append_utf8(std::u8string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char8_t>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char8_t>(0xC0 | (c >> 6));
+        out += static_cast<char8_t>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char8_t>(0xE0 | (c >> 12));
+        out += static_cast<char8_t>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char8_t>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+std::filesystem::path path_from_code_page(std::string_view bytes) {
+    std::u8string text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        append_utf8(text, code_point(static_cast<unsigned char>(byte)));
+    return std::filesystem::path(text);
+}
+
+#endif
+
+} // namespace trellwick

@@ -1,0 +1,42 @@
+#pragma once
+
+// A directory list: the open directory with its parents above it and its
+// subdirectories below. Double-clicking an entry (or pressing Enter on it)
+// opens that directory; highlighting an entry changes nothing.
+
+#include <QListWidget>
+#include <QString>
+
+namespace trellwick {
+
+class DirectoryList : public QListWidget {
+    Q_OBJECT
+
+public:
+    // Starts in the process's current working directory.
+    explicit DirectoryList(QWidget* parent = nullptr);
+
+    // The open directory: absolute, in the platform's separators, without a
+    // trailing separator except at a root ("/", "C:\").
+    QString current_path() const;
+    // Opens the directory; false, with nothing changed, when it isn't a
+    // readable directory.
+    bool set_current_path(const QString& path);
+
+    // The full path that an entry stands for.
+    static QString entry_path(const QListWidgetItem* item);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void open_entry(QListWidgetItem* item);
+    void show_directory(const QString& path);
+    void scroll_to_open_entry();
+    QListWidgetItem* add_entry(const QString& path, const QString& text, int depth, bool open);
+
+    QString current_path_;
+};
+
+} // namespace trellwick
