@@ -1,0 +1,40 @@
+#include "ui/bitmap_preview.h"
+
+#include "prefs/settings_file.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+
+namespace trellwick {
+namespace {
+
+QImage load_preview(const QString& path, const QSize& box) {
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() ||
+        static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
+        return {};
+    return reader.read().scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
+QString bitmap_directory(const QString& scm_path) {
+    const qsizetype separator = scm_path.lastIndexOf(QChar::fromLatin1(kDirectorySeparator));
+    return separator < 0 ? QString() : scm_path.left(separator + 1);
+}
+
+void refresh_bitmap_preview(QLabel* picture_box, const QString& scm_path, const QString& bitmap) {
+    const QString directory = bitmap_directory(scm_path);
+    const QImage image = directory.isEmpty()
+                             ? QImage()
+                             : load_preview(directory + bitmap, picture_box->contentsRect().size());
+    if (image.isNull())
+        picture_box->clear();
+    else
+        picture_box->setPixmap(QPixmap::fromImage(image));
+}
+
+} // namespace trellwick

@@ -1,0 +1,149 @@
+#include "ui/main_window.h"
+
+#include "prefs/settings_file.h"
+#include "ui/bitmap_preview.h"
+#include "ui/code_page.h"
+#include "ui/dialogs.h"
+#include "ui/form_binding.h"
+#include "ui/locale_separators.h"
+#include "ui/preferences_link.h"
+#include "ui/window_host.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QStringList>
+
+namespace trellwick {
+
+MainWindow::MainWindow(Settings& settings, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), dialogs_(dialogs),
+      preferences_(new PreferencesLink(this, dialogs, settings)), files_(dialogs, settings) {
+    settings_loaded_ = settings_.load_settings();
+    setup_controls(this);
+    environment_.locale = numeric_locale_of(QLocale::system());
+
+    connect(cmd_BrwApi, &QPushButton::clicked, this, &MainWindow::cmd_BrwApi_Click);
+    connect(cmd_BrwSCM, &QPushButton::clicked, this, &MainWindow::cmd_BrwSCM_Click);
+    connect(cmd_ApiScm, &QPushButton::clicked, this, &MainWindow::cmd_ApiScm_Click);
+    connect(txt_bmp, &QLineEdit::textChanged, this, &MainWindow::txt_bmp_Change);
+    connect(cmd_asd2t, &QPushButton::clicked, this, &MainWindow::cmd_asd2t_Click);
+    connect(cmd_up, &QPushButton::clicked, this, &MainWindow::cmd_up_Click);
+    connect(mnu_pref, &QAction::triggered, this, &MainWindow::mnu_pref_Click);
+    connect(mnu_help, &QAction::triggered, this, &MainWindow::mnu_help_Click);
+    connect(preferences_, &PreferencesLink::saved, this, &MainWindow::preferences_saved);
+    connect(preferences_, &PreferencesLink::closed, this, &MainWindow::preferences_closed);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start() {
+    if (settings_loaded_) {
+        show();
+        return;
+    }
+    waiting_for_preferences_ = true;
+    preferences_->open();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The Preferences window goes with the main window, shown or hidden.
+    preferences_->close();
+    QMainWindow::closeEvent(event);
+    emit closed();
+}
+
+template <typename Step> StepOutcome MainWindow::run_step(Step&& step) {
+    read_form(*this, form_);
+    StepOutcome outcome;
+    {
+        BusyCursor busy;
+        WindowHost host(this, dialogs_, busy, *preferences_);
+        outcome = step(host);
+    }
+    show_form(form_, *this);
+    return outcome;
+}
+
+void MainWindow::cmd_BrwApi_Click() {
+    const std::optional<ChosenFile> chosen = files_.browse_api(this);
+    if (!chosen)
+        return;
+    txt_api->setText(chosen->path);
+    form_.filetitle = to_code_page_lossy(chosen->filetitle);
+    txt_scm->setText(proposed_scm_path(from_code_page(settings_.scmdir()), chosen->filetitle));
+}
+
+void MainWindow::cmd_BrwSCM_Click() {
+    const std::optional<ChosenFile> chosen = files_.browse_scm(this);
+    if (!chosen)
+        return;
+    txt_scm->setText(chosen->path);
+    form_.filetitle = to_code_page_lossy(chosen->filetitle);
+}
+
+void MainWindow::cmd_ApiScm_Click() {
+    const QString bitmap_before = txt_bmp->text();
+    const StepOutcome outcome =
+        run_step([this](Host& host) { return convert_step(form_, host, environment_); });
+    // A proposal equal to the old bitmap name changes no text, but the SCM
+    // directory may have changed: the preview is refreshed all the same.
+    if (outcome == StepOutcome::Continued && txt_bmp->text() == bitmap_before)
+        txt_bmp_Change();
+}
+
+void MainWindow::txt_bmp_Change() {
+    refresh_bitmap_preview(pic_bmp, txt_scm->text(), txt_bmp->text());
+}
+
+void MainWindow::cmd_asd2t_Click() {
+    if (const QString warning = unwritable_macro_information(*this); !warning.isEmpty()) {
+        dialogs_.warn(this, warning);
+        return;
+    }
+    run_step([this](Host& host) { return macro_information_step(form_, host, environment_); });
+}
+
+void MainWindow::cmd_up_Click() {
+    if (const QString warning = unwritable_descriptions(*this, form_.usage); !warning.isEmpty()) {
+        dialogs_.warn(this, warning);
+        return;
+    }
+    run_step([this](Host& host) { return trellwick::cmd_up_Click(form_, host); });
+}
+
+void MainWindow::mnu_pref_Click() {
+    preferences_->open();
+}
+
+void MainWindow::mnu_help_Click() {
+    const QStringList lines{
+        QStringLiteral("Trellwick"),
+        QStringLiteral("A tool to convert API macros to SCM macros for ASD version 2"),
+        QString(),
+        QStringLiteral("Copyright (C) 2026 the Trellwick developers"),
+        QStringLiteral("trellwick@users.noreply.example"),
+    };
+    dialogs_.message(
+        this, {lines.join(QStringLiteral("\r\n")), MessageIcon::Question, MessageButtons::Ok});
+}
+
+void MainWindow::preferences_saved() {
+    // At start-up this is the main window's first appearance; later it comes
+    // to the front. The Preferences window hides itself next.
+    waiting_for_preferences_ = false;
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::preferences_closed() {
+    // Closed while waiting for the directories at start-up: no window would be
+    // left, so the program ends.
+    if (waiting_for_preferences_)
+        close();
+}
+
+} // namespace trellwick

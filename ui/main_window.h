@@ -1,0 +1,67 @@
+#pragma once
+
+// The main window `frm_main`: the controls of one conversion, their handlers
+// and start-up. The steps themselves are in conversion/; each handler reads
+// the controls into the form, runs its step and shows the form back.
+
+#include "conversion/conversion_form.h"
+#include "conversion/steps.h"
+#include "ui/file_selection.h"
+#include "ui/main_window_layout.h"
+
+#include <QMainWindow>
+
+namespace trellwick {
+
+class Dialogs;
+class Host;
+class PreferencesLink;
+class Settings;
+
+class MainWindow : public QMainWindow, private MainWindowControls {
+    Q_OBJECT
+
+public:
+    // Creates the controls and, as the first work of the window, loads the
+    // settings file "quorvel.ini" from the working directory.
+    MainWindow(Settings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window in Step 1, or, when the settings couldn't be loaded,
+    // the Preferences window instead until the directories are saved.
+    void start();
+
+signals:
+    // The window was closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void cmd_BrwApi_Click();
+    void cmd_BrwSCM_Click();
+    void cmd_ApiScm_Click();
+    void txt_bmp_Change();
+    void cmd_asd2t_Click();
+    void cmd_up_Click();
+    void mnu_pref_Click();
+    void mnu_help_Click();
+    void preferences_saved();
+    void preferences_closed();
+
+    // Reads the controls into the form, runs the step under a wait cursor and
+    // shows the form back.
+    template <typename Step> StepOutcome run_step(Step&& step);
+
+    Settings& settings_;
+    Dialogs& dialogs_;
+    PreferencesLink* preferences_;
+    FileSelection files_;
+    StepEnvironment environment_;
+    ConversionForm form_;
+    bool settings_loaded_ = false;
+    bool waiting_for_preferences_ = false;
+};
+
+} // namespace trellwick

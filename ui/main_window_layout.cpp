@@ -1,0 +1,236 @@
+#include "ui/main_window_layout.h"
+
+#include "conversion/macro_types.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace trellwick {
+namespace {
+
+// Places are kept in twips, 15 to a pixel at 96 dots per inch.
+constexpr QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// Where a stored rectangle reaches under a box that follows it, the control
+// is cut short so that it ends where the box starts: the box stays whole and
+// the caption readable.
+QRect ending_at(QRect place, int right_limit) {
+    place.setWidth(std::min(place.width(), right_limit - place.left()));
+    return place;
+}
+
+template <typename Widget> Widget* make(QWidget* parent, const char* name, const QRect& place) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(place);
+    return widget;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = make<QLabel>(parent, name, place);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& place) {
+    auto* button = make<QPushButton>(parent, name, place);
+    button->setText(caption);
+    return button;
+}
+
+QPushButton* make_browse_button(QWidget* parent, const char* name, const QRect& place) {
+    auto* button = make_button(parent, name, QStringLiteral("..."), place);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Bold);
+    button->setFont(font);
+    return button;
+}
+
+QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption, const QRect& place,
+                      QStyle* style) {
+    auto* frame = make<QGroupBox>(parent, name, place);
+    if (style)
+        frame->setStyle(style);
+    frame->setTitle(caption);
+    frame->hide();
+    return frame;
+}
+
+// A wrapped text that needs more lines than its stored height holds (in a
+// wider font than the layout was made for) grows down to `lowest_bottom` and
+// then up to just under the frame's caption.
+void fit_wrapped_label(QLabel* label, int lowest_bottom) {
+    const int needed = label->heightForWidth(label->width());
+    QRect place = label->geometry();
+    if (needed <= place.height())
+        return;
+    place.setBottom(lowest_bottom - 1);
+    const int highest_top = label->parentWidget()->fontMetrics().height();
+    if (place.height() < needed)
+        place.setTop(std::max(highest_top, place.bottom() + 1 - needed));
+    label->setGeometry(place);
+}
+
+struct OptionPlace {
+    QRect place;
+    int tab_index;
+};
+
+// The macro types: 0 to 7 in the left column, 8 to 15 in the right, 16 below.
+constexpr std::array<OptionPlace, 17> kOptionPlaces{{
+    {twips(120, 1440, 3735, 255), 8},
+    {twips(120, 1800, 2895, 255), 9},
+    {twips(120, 2160, 3375, 255), 10},
+    {twips(120, 2520, 3375, 255), 21},
+    {twips(120, 2880, 3375, 255), 22},
+    {twips(120, 3240, 3375, 255), 23},
+    {twips(120, 3600, 3375, 255), 24},
+    {twips(120, 3960, 3375, 255), 11},
+    {twips(3480, 1440, 3375, 255), 12},
+    {twips(3480, 1800, 3375, 255), 13},
+    {twips(3480, 2160, 3375, 255), 14},
+    {twips(3480, 2520, 3375, 255), 15},
+    {twips(3480, 2880, 3375, 255), 16},
+    {twips(3480, 3240, 3375, 255), 17},
+    {twips(3480, 3600, 3375, 255), 18},
+    {twips(3480, 3960, 3375, 255), 19},
+    {twips(120, 4320, 2175, 255), 42},
+}};
+
+constexpr QRect kPictureBox = twips(4920, 240, 3900, 3900);
+constexpr int kRightColumnLeft = twips(3480, 0, 0, 0).left();
+constexpr int kDescriptionBoxLeft = twips(480, 0, 0, 0).left();
+
+} // namespace
+
+void MainWindowControls::setup_controls(QMainWindow* window) {
+    window->setObjectName(QStringLiteral("frm_main"));
+    window->setWindowTitle(QStringLiteral("Trellwick"));
+    // The stored places were made for captions in an 8-point font.
+    QFont font = window->font();
+    font.setPointSize(8);
+    window->setFont(font);
+
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client_area"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    window->setCentralWidget(client);
+    // No handling for a change of size: the window keeps the client area.
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    std::vector<std::pair<int, QWidget*>> tab_order;
+
+    Label1 = make_label(client, "Label1", QStringLiteral("API"), twips(120, 120, 495, 255));
+    txt_api = make<QLineEdit>(client, "txt_api", twips(720, 120, 2400, 285));
+    cmd_BrwApi = make_browse_button(client, "cmd_BrwApi", twips(3240, 120, 495, 255));
+    Label2 = make_label(client, "Label2", QStringLiteral("SCM"), twips(120, 480, 375, 255));
+    txt_scm = make<QLineEdit>(client, "txt_scm", twips(720, 480, 2400, 285));
+    cmd_BrwSCM = make_browse_button(client, "cmd_BrwSCM", twips(3240, 480, 495, 255));
+    cmd_ApiScm =
+        make_button(client, "cmd_ApiScm", QStringLiteral("&Convert"), twips(4320, 120, 2055, 555));
+    tab_order.insert(
+        tab_order.end(),
+        {{0, cmd_BrwApi}, {1, txt_api}, {2, cmd_ApiScm}, {3, txt_scm}, {4, cmd_BrwSCM}});
+
+    // Frames in the classic style draw their border through the middle of the
+    // caption, so that controls placed just under the caption stay inside it.
+    QStyle* frame_style = QStyleFactory::create(QStringLiteral("Windows"));
+    if (frame_style)
+        frame_style->setParent(window);
+    frm_asd2t = make_frame(client, "frm_asd2t", QStringLiteral("Macro information"),
+                           twips(120, 1200, 9135, 5295), frame_style);
+    txt_name = make<QLineEdit>(frm_asd2t, "txt_name", twips(1200, 480, 3135, 285));
+    Label3 = make_label(frm_asd2t, "Label3", QStringLiteral("Name:"),
+                        ending_at(twips(240, 480, 1935, 255), txt_name->x()));
+    Label4 = make_label(frm_asd2t, "Label4", QStringLiteral("Bitmap:"), twips(240, 840, 855, 255));
+    txt_bmp = make<QLineEdit>(frm_asd2t, "txt_bmp", twips(1200, 840, 3135, 285));
+    opt_asd2t = new QButtonGroup(window);
+    opt_asd2t->setObjectName(QStringLiteral("opt_asd2t"));
+    for (int index = 0; index < static_cast<int>(kOptionPlaces.size()); ++index) {
+        const OptionPlace& option = kOptionPlaces[static_cast<std::size_t>(index)];
+        // The left column ends where the right one starts, the right column
+        // where the picture box starts.
+        const int right_limit =
+            option.place.left() < kRightColumnLeft ? kRightColumnLeft : kPictureBox.left();
+        const QByteArray name = "opt_asd2t_" + QByteArray::number(index);
+        auto* button =
+            make<QRadioButton>(frm_asd2t, name.constData(), ending_at(option.place, right_limit));
+        const std::string_view caption = kMacroTypeCaptions[static_cast<std::size_t>(index)];
+        button->setText(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+        opt_asd2t->addButton(button, index);
+        tab_order.emplace_back(option.tab_index, button);
+    }
+    txt_typeother = make<QLineEdit>(frm_asd2t, "txt_typeother", twips(2400, 4320, 2175, 285));
+    pic_bmp = make<QLabel>(frm_asd2t, "pic_bmp", kPictureBox);
+    pic_bmp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pic_bmp->setAlignment(Qt::AlignCenter);
+    cmd_asd2t = make_button(frm_asd2t, "cmd_asd2t", QStringLiteral("Continue"),
+                            twips(6360, 4680, 1815, 375));
+    tab_order.insert(tab_order.end(),
+                     {{20, cmd_asd2t}, {26, txt_name}, {28, txt_bmp}, {41, txt_typeother}});
+
+    frm_up = make_frame(client, "frm_up", QStringLiteral("User parameters"),
+                        twips(120, 6600, 5295, 3375), frame_style);
+    Label9 = make_label(frm_up, "Label9",
+                        QStringLiteral("Please supply a description for the user parameters here. "
+                                       "You should be able to find them in the origional macro. "
+                                       "You can use the ASD presets Color1, Color2, Texture1, "
+                                       "Texture2 or provide your own one."),
+                        twips(240, 360, 4335, 855));
+    Label9->setWordWrap(true);
+    Label5 = make_label(frm_up, "Label5", QStringLiteral("%6"),
+                        ending_at(twips(120, 1320, 855, 255), kDescriptionBoxLeft));
+    txt_up1 = make<QLineEdit>(frm_up, "txt_up1", twips(480, 1320, 2655, 285));
+    fit_wrapped_label(Label9, Label5->y());
+    Label6 = make_label(frm_up, "Label6", QStringLiteral("%7"),
+                        ending_at(twips(120, 1680, 495, 255), kDescriptionBoxLeft));
+    txt_up2 = make<QLineEdit>(frm_up, "txt_up2", twips(480, 1680, 2655, 285));
+    Label7 = make_label(frm_up, "Label7", QStringLiteral("%8"),
+                        ending_at(twips(120, 2040, 495, 255), kDescriptionBoxLeft));
+    txt_up3 = make<QLineEdit>(frm_up, "txt_up3", twips(480, 2040, 2655, 285));
+    Label8 = make_label(frm_up, "Label8", QStringLiteral("%9"),
+                        ending_at(twips(120, 2400, 495, 255), kDescriptionBoxLeft));
+    txt_up4 = make<QLineEdit>(frm_up, "txt_up4", twips(480, 2400, 2655, 285));
+    cmd_up =
+        make_button(frm_up, "cmd_up", QStringLiteral("Continue"), twips(3360, 2880, 1815, 375));
+    tab_order.insert(tab_order.end(),
+                     {{34, txt_up1}, {35, txt_up2}, {36, txt_up3}, {37, txt_up4}, {39, cmd_up}});
+
+    // Neither item has a submenu: each acts when it is clicked in the bar.
+    QMenuBar* bar = window->menuBar();
+    mnu_pref = bar->addAction(QStringLiteral("Preferences"));
+    mnu_pref->setObjectName(QStringLiteral("mnu_pref"));
+    mnu_pref->setMenuRole(QAction::NoRole);
+    mnu_help = bar->addAction(QStringLiteral("Help"));
+    mnu_help->setObjectName(QStringLiteral("mnu_help"));
+    mnu_help->setMenuRole(QAction::NoRole);
+
+    std::sort(tab_order.begin(), tab_order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tab_order.size(); ++i)
+        QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
+
+    cmd_BrwApi->setFocus();
+}
+
+} // namespace trellwick
