@@ -3,15 +3,43 @@
 
 #include "main_window_fixture.h"
 
+#include <QImage>
+
 namespace trellwick {
 namespace {
 
+// Open descriptors of this process, to see that no failure leaves a file open.
+int open_descriptors() {
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size());
+}
+
 class MainWindowFaultTest : public MainWindowTest {
 protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        descriptors_before_ = open_descriptors();
+    }
+    void TearDown() override {
+        window_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#ifdef Q_OS_LINUX
+        // The window's first showing opens a few descriptors of the platform
+        // for good; a failure must not add files of its own.
+        EXPECT_LE(open_descriptors(), descriptors_before_ + 4);
+        for (const QFileInfo& entry :
+             QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files))
+            EXPECT_FALSE(entry.symLinkTarget().startsWith(temp_.path()))
+                << entry.symLinkTarget().toStdString();
+#endif
+        MainWindowTest::TearDown();
+    }
+
     void type_paths(const QString& api, const QString& scm) {
         type("txt_api", api);
         type("txt_scm", scm);
     }
+
+    int descriptors_before_ = 0;
 };
 
 TEST_F(MainWindowFaultTest, AnApiFileThatCantBeOpenedIsNamedInTheWarning) {
@@ -129,6 +157,20 @@ TEST_F(MainWindowFaultTest, ASaveThatFailsLeavesEverythingAsItWas) {
     EXPECT_TRUE(prefs->isVisible());
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(settings_.progdir().empty());
+}
+
+TEST_F(MainWindowFaultTest, ATruncatedBitmapShowsNoPreviewAndNoMessage) {
+    start();
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(path("whole.bmp"), "BMP"));
+    write_file(QStringLiteral("cut.bmp"), read_file(QStringLiteral("whole.bmp")).left(40));
+    type("txt_scm", path("house.scm"));
+    type("txt_bmp", QStringLiteral("whole.bmp"));
+    ASSERT_FALSE(control<QLabel>("pic_bmp")->pixmap().isNull());
+    type("txt_bmp", QStringLiteral("cut.bmp"));
+    EXPECT_TRUE(control<QLabel>("pic_bmp")->pixmap().isNull());
+    EXPECT_TRUE(dialogs_.messages().empty());
 }
 
 } // namespace
