@@ -46,7 +46,7 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
     if (!target.writer)
         return target.error;
 
-    std::string line;
+    std::string_view line;
     std::string renamed;
     while (source.reader->read_line(line)) {
         rename_placeholders(line, renamed);

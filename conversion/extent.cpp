@@ -24,25 +24,11 @@ std::string_view after_first_field(std::string_view text) {
     return blank == std::string_view::npos ? text : trim(text.substr(blank));
 }
 
-struct Limits {
-    float min_x = 0;
-    float max_x = 0;
-    float min_z = 0;
-    float max_z = 0;
-
-    void add(float x, float z) {
-        max_x = std::max(max_x, x);
-        max_z = std::max(max_z, z);
-        min_x = std::min(min_x, x);
-        min_z = std::min(min_z, z);
-    }
-};
-
 enum class PointLine { Point, Skip, EndOfList, Failure };
 
-// One line of a point list, trimmed; adds its point to the limits.
-PointLine read_point_line(std::string_view line, const NumericLocale& locale, Limits& limits,
-                          bool& ends_list) {
+// One line of a point list, trimmed; its point into x and z.
+PointLine read_point_line(std::string_view line, const NumericLocale& locale, float& x_out,
+                          float& z_out, bool& ends_list) {
     line = trim(line);
     if (line.starts_with(')'))
         return PointLine::EndOfList;
@@ -59,44 +45,61 @@ PointLine read_point_line(std::string_view line, const NumericLocale& locale, Li
     const auto z = parse_number(third, locale);
     if (!x || !z)
         return PointLine::Failure;
-    limits.add(*x, *z);
+    x_out = *x;
+    z_out = *z;
     ends_list = third_text.find(')') != std::string_view::npos;
     return PointLine::Point;
 }
 
 } // namespace
 
-Extent measure_extent(LineReader& work, const NumericLocale& locale) {
-    constexpr Extent kFallback{10, 10, true};
-    Limits limits;
-    std::string line;
-    while (work.read_line(line)) {
-        if (line.find("Points(") == std::string::npos)
-            continue;
-        for (bool in_list = true; in_list;) {
-            if (!work.read_line(line))
-                return kFallback;
-            bool ends_list = false;
-            switch (read_point_line(line, locale, limits, ends_list)) {
-            case PointLine::Failure:
-                return kFallback;
-            case PointLine::EndOfList:
-                in_list = false;
-                break;
-            case PointLine::Skip:
-                break;
-            case PointLine::Point:
-                in_list = !ends_list;
-                break;
-            }
-        }
+void ExtentMeasurement::add_line(std::string_view line) {
+    if (failed_)
+        return;
+    if (!in_list_) {
+        // Whatever else the "Points(" line holds is not read as a point.
+        in_list_ = line.find("Points(") != std::string_view::npos;
+        return;
     }
-    if (work.failed())
+    bool ends_list = false;
+    float x = 0;
+    float z = 0;
+    switch (read_point_line(line, locale_, x, z, ends_list)) {
+    case PointLine::Failure:
+        failed_ = true;
+        break;
+    case PointLine::EndOfList:
+        in_list_ = false;
+        break;
+    case PointLine::Skip:
+        break;
+    case PointLine::Point:
+        limits_.max_x = std::max(limits_.max_x, x);
+        limits_.max_z = std::max(limits_.max_z, z);
+        limits_.min_x = std::min(limits_.min_x, x);
+        limits_.min_z = std::min(limits_.min_z, z);
+        in_list_ = !ends_list;
+        break;
+    }
+}
+
+Extent ExtentMeasurement::finish(bool read_failed) const {
+    constexpr Extent kFallback{10, 10, true};
+    // A point list still open at the end of the file can't be measured.
+    if (failed_ || in_list_ || read_failed)
         return kFallback;
-    const Extent extent{limits.max_x - limits.min_x, limits.max_z - limits.min_z, false};
+    const Extent extent{limits_.max_x - limits_.min_x, limits_.max_z - limits_.min_z, false};
     if (!std::isfinite(extent.length) || !std::isfinite(extent.width))
         return kFallback;
     return extent;
+}
+
+Extent measure_extent(LineReader& work, const NumericLocale& locale) {
+    ExtentMeasurement measurement(locale);
+    std::string_view line;
+    while (work.read_line(line))
+        measurement.add_line(line);
+    return measurement.finish(work.failed());
 }
 
 std::optional<std::string> scale_word(std::string_view line) {
@@ -117,25 +120,36 @@ std::optional<std::string> scale_word(std::string_view line) {
     return std::string(trim(value.substr(0, word_end + 1)));
 }
 
-Scale read_reference_scale(LineReader& work, const NumericLocale& locale) {
-    std::string line;
-    std::optional<std::string> last_refpoint;
-    while (work.read_line(line)) {
-        if (line.find("RefPoint(") != std::string::npos)
-            last_refpoint = line;
-    }
-    if (work.failed())
-        return {std::nullopt, work.error()};
-    if (!last_refpoint)
+void ReferenceScale::add_line(std::string_view line) {
+    if (line.find("RefPoint(") == std::string_view::npos)
+        return;
+    if (last_refpoint_)
+        last_refpoint_->assign(line);
+    else
+        last_refpoint_.emplace(line);
+}
+
+Scale ReferenceScale::finish(const NumericLocale& locale) const {
+    if (!last_refpoint_)
         return {std::nullopt, "no line holds \"RefPoint(\""};
-    const auto word = scale_word(*last_refpoint);
+    const auto word = scale_word(*last_refpoint_);
     if (!word)
         return {std::nullopt, "the reference point line has no scale followed by another word: " +
-                                  *last_refpoint};
+                                  *last_refpoint_};
     const auto scale = parse_number(*word, locale);
     if (!scale)
         return {std::nullopt, "the scale \"" + *word + "\" of the reference point is not a number"};
     return {scale, {}};
+}
+
+Scale read_reference_scale(LineReader& work, const NumericLocale& locale) {
+    ReferenceScale reference;
+    std::string_view line;
+    while (work.read_line(line))
+        reference.add_line(line);
+    if (work.failed())
+        return {std::nullopt, work.error()};
+    return reference.finish(locale);
 }
 
 std::string autoscale_size_line(const Extent& extent, const NumericLocale& locale) {

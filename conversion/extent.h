@@ -25,6 +25,32 @@ struct Extent {
 // number) gives the 10 by 10 fallback.
 Extent measure_extent(LineReader& work, const NumericLocale& locale);
 
+// The same measurement fed one line at a time, so that one pass over the work
+// file can serve it together with the placeholder scan and the scale.
+class ExtentMeasurement {
+public:
+    explicit ExtentMeasurement(const NumericLocale& locale) : locale_(locale) {}
+    // The work file's next line.
+    void add_line(std::string_view line);
+    // The extent once every line was added; the fallback after a read error.
+    Extent finish(bool read_failed) const;
+
+private:
+    // The smallest and largest first and third coordinates; all start at 0,
+    // so the box always holds the origin.
+    struct Limits {
+        float min_x = 0;
+        float max_x = 0;
+        float min_z = 0;
+        float max_z = 0;
+    };
+
+    NumericLocale locale_;
+    Limits limits_;
+    bool in_list_ = false;
+    bool failed_ = false;
+};
+
 // The scale text of one line that holds "RefPoint(": the word after the ":"
 // label, which must be followed by at least one more word. Nothing when the
 // line has no such word.
@@ -38,6 +64,17 @@ struct Scale {
 // Reads the work file to its end and takes the scale of its last "RefPoint("
 // line.
 Scale read_reference_scale(LineReader& work, const NumericLocale& locale);
+
+// The same fed one line at a time.
+class ReferenceScale {
+public:
+    void add_line(std::string_view line);
+    // The scale once every line was added.
+    Scale finish(const NumericLocale& locale) const;
+
+private:
+    std::optional<std::string> last_refpoint_;
+};
 
 // ";FixedLength= L , FixedWidth= W , autoscale \" with the locale's separator.
 std::string autoscale_size_line(const Extent& extent, const NumericLocale& locale);

@@ -36,37 +36,34 @@ std::unique_ptr<LineReader> reopen(const std::filesystem::path& work, std::strin
     return std::move(opened.reader);
 }
 
-// The three passes over the work file: measurement, placeholder scan and, for
-// a macro without "%sca", the reference point's scale. Everything that can
-// fail while reading the work file fails here, before the SCM file is touched.
+// What the passes over the work file look for: the measurement, the
+// placeholder scan and, for a macro without "%sca", the reference point's
+// scale, all found in one reading. Everything that can fail while reading the
+// work file fails here, before the SCM file is touched.
 std::string survey_work_file(const StepEnvironment& environment, Host& host, Survey& survey) {
     std::string error;
     auto work = reopen(environment.work_file, error);
     if (!work)
         return error;
-    survey.extent = measure_extent(*work, environment.locale);
+    ExtentMeasurement measurement(environment.locale);
+    ReferenceScale reference;
+    std::string_view line;
+    while (work->read_line(line)) {
+        measurement.add_line(line);
+        scan_line(line, survey.usage);
+        reference.add_line(line);
+    }
     if (work->failed())
         return "Cannot read " + work->name() + ": " + work->error();
+    survey.extent = measurement.finish(false);
     if (survey.extent.fell_back)
         host.warn(std::string(kSizeFallbackMessage));
-
-    work = reopen(environment.work_file, error);
-    if (!work)
-        return error;
-    std::string line;
-    while (work->read_line(line))
-        scan_line(line, survey.usage);
-    if (work->failed())
-        return "Cannot read " + work->name() + ": " + work->error();
 
     if (survey.usage.sca) {
         survey.size_line = autoscale_size_line(survey.extent, environment.locale);
         return {};
     }
-    work = reopen(environment.work_file, error);
-    if (!work)
-        return error;
-    const Scale scale = read_reference_scale(*work, environment.locale);
+    const Scale scale = reference.finish(environment.locale);
     if (!scale.value)
         return "Cannot read the scale of the reference point in " + work->name() + ": " +
                scale.problem;

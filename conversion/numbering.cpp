@@ -105,10 +105,47 @@ Numbering::Numbering(const PlaceholderUsage& usage,
     }};
 }
 
+// Replacing placeholder after placeholder over the whole line comes to the
+// same as one left to right walk as long as every text put in starts with "%"
+// and a digit: a placeholder has its only "%" in front, followed by a letter,
+// so such a text can neither start nor complete one, and no two placeholders
+// overlap unless they start at one place, where the table's order decides in
+// both ways ("%up1=" before "%up1").
+bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) const {
+    out.clear();
+    std::size_t copied = 0;
+    for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
+        const std::string_view rest = line.substr(at);
+        const Replacement* found = nullptr;
+        for (const Replacement& replacement : replacements_) {
+            if (rest.size() > 1 && replacement.placeholder[1] == rest[1] &&
+                rest.starts_with(replacement.placeholder)) {
+                found = &replacement;
+                break;
+            }
+        }
+        if (!found) {
+            ++at;
+            continue;
+        }
+        if (!found->text.starts_with('%'))
+            return false;
+        out.append(line, copied, at - copied).append(found->text);
+        at += found->placeholder.size();
+        copied = at;
+    }
+    out.append(line, copied);
+    return true;
+}
+
 void Numbering::renumber(std::string_view line, std::string& out) {
-    out.assign(line);
-    if (line.find('%') == std::string_view::npos)
+    if (line.find('%') == std::string_view::npos) {
+        out.assign(line);
         return;
+    }
+    if (renumber_in_one_pass(line, out))
+        return;
+    out.assign(line);
     // The replacements run one after another, each over the previous one's
     // result, so a removal can join text into a placeholder that a later one
     // then replaces.

@@ -29,6 +29,11 @@ private:
         std::string text;
     };
 
+    // The replacements in one walk over the line; false, with `out` undefined,
+    // when a placeholder would be removed or leave just "=", which can join
+    // text into a placeholder for a later replacement.
+    bool renumber_in_one_pass(std::string_view line, std::string& out) const;
+
     std::array<std::string, 3> parameter_lines_;
     std::array<Replacement, 18> replacements_;
     std::string scratch_;

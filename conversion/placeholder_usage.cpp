@@ -44,13 +44,19 @@ bool PlaceholderUsage::user_parameter(int index) const {
 
 void scan_line(std::string_view line, PlaceholderUsage& usage) {
     // Only the code part counts: a placeholder is used when its first
-    // occurrence on the line stands before the line's first ";".
+    // occurrence on the line stands before the line's first ";", that is when
+    // it occurs in the code part at all. Every searched text starts with "%"
+    // and no two can start at one place, so one walk over the "%" signs of the
+    // code part finds them all.
     const std::string_view code = line.substr(0, line.find(';'));
-    if (code.find('%') == std::string_view::npos)
-        return;
-    for (const Searched& searched : kSearched) {
-        if (code.find(searched.text) != std::string_view::npos)
-            usage.*searched.flag = true;
+    for (auto at = code.find('%'); at != std::string_view::npos; at = code.find('%', at + 1)) {
+        const std::string_view rest = code.substr(at);
+        for (const Searched& searched : kSearched) {
+            if (rest.starts_with(searched.text)) {
+                usage.*searched.flag = true;
+                break;
+            }
+        }
     }
 }
 

