@@ -1,0 +1,28 @@
+#include "cli/arguments.h"
+
+#ifdef _WIN32
+#include <QString>
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace trellwick::cli {
+
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+#ifdef _WIN32
+    // argv is in the ANSI code page there, which may not hold what was typed.
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+    LocalFree(wide);
+    return arguments;
+#else
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+#endif
+}
+
+} // namespace trellwick::cli
