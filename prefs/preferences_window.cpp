@@ -5,6 +5,7 @@
 #include "prefs/settings_file.h"
 #include "ui/code_page.h"
 #include "ui/dialogs.h"
+#include "ui/widget_factory.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,41 +18,6 @@
 
 namespace trellwick {
 namespace {
-
-// Places are kept in twips, 15 to a pixel at 96 dots per inch.
-constexpr QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-template <typename Widget> Widget* make(QWidget* parent, const char* name, const QRect& place) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(place);
-    return widget;
-}
-
-QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = make<QLabel>(parent, name, place);
-    label->setText(caption);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
-                         const QRect& place) {
-    auto* button = make<QPushButton>(parent, name, place);
-    button->setText(caption);
-    return button;
-}
-
-QPushButton* make_chooser_button(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = make_button(parent, name, QStringLiteral("..."), place);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
 
 // The captions were placed for a narrower font than most platforms have. A
 // label whose caption doesn't fit its place takes the free room to its right,

@@ -1,6 +1,7 @@
 #include "ui/main_window_layout.h"
 
 #include "conversion/macro_types.h"
+#include "ui/widget_factory.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -21,48 +22,12 @@
 namespace trellwick {
 namespace {
 
-// Places are kept in twips, 15 to a pixel at 96 dots per inch.
-constexpr QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 // Where a stored rectangle reaches under a box that follows it, the control
 // is cut short so that it ends where the box starts: the box stays whole and
 // the caption readable.
 QRect ending_at(QRect place, int right_limit) {
     place.setWidth(std::min(place.width(), right_limit - place.left()));
     return place;
-}
-
-template <typename Widget> Widget* make(QWidget* parent, const char* name, const QRect& place) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(place);
-    return widget;
-}
-
-QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = make<QLabel>(parent, name, place);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(caption);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
-                         const QRect& place) {
-    auto* button = make<QPushButton>(parent, name, place);
-    button->setText(caption);
-    return button;
-}
-
-QPushButton* make_browse_button(QWidget* parent, const char* name, const QRect& place) {
-    auto* button = make_button(parent, name, QStringLiteral("..."), place);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Bold);
-    button->setFont(font);
-    return button;
 }
 
 QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption, const QRect& place,
@@ -141,10 +106,10 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
 
     Label1 = make_label(client, "Label1", QStringLiteral("API"), twips(120, 120, 495, 255));
     txt_api = make<QLineEdit>(client, "txt_api", twips(720, 120, 2400, 285));
-    cmd_BrwApi = make_browse_button(client, "cmd_BrwApi", twips(3240, 120, 495, 255));
+    cmd_BrwApi = make_chooser_button(client, "cmd_BrwApi", twips(3240, 120, 495, 255));
     Label2 = make_label(client, "Label2", QStringLiteral("SCM"), twips(120, 480, 375, 255));
     txt_scm = make<QLineEdit>(client, "txt_scm", twips(720, 480, 2400, 285));
-    cmd_BrwSCM = make_browse_button(client, "cmd_BrwSCM", twips(3240, 480, 495, 255));
+    cmd_BrwSCM = make_chooser_button(client, "cmd_BrwSCM", twips(3240, 480, 495, 255));
     cmd_ApiScm =
         make_button(client, "cmd_ApiScm", QStringLiteral("&Convert"), twips(4320, 120, 2055, 555));
     tab_order.insert(

@@ -1,0 +1,31 @@
+#include "ui/widget_factory.h"
+
+#include <QFont>
+
+namespace trellwick {
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = make<QLabel>(parent, name, place);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& place) {
+    auto* button = make<QPushButton>(parent, name, place);
+    button->setText(caption);
+    return button;
+}
+
+QPushButton* make_chooser_button(QWidget* parent, const char* name, const QRect& place) {
+    auto* button = make_button(parent, name, QStringLiteral("..."), place);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Bold);
+    button->setFont(font);
+    return button;
+}
+
+} // namespace trellwick
