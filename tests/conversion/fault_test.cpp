@@ -61,6 +61,31 @@ TEST_F(Faults, AnExistingDestinationSurvivesEverythingBeforeItIsCreated) {
     EXPECT_EQ(read_file(dir / "house.scm"), "earlier macro");
 }
 
+TEST_F(Faults, TheWorkFileThroughALinkIsNeitherSourceNorDestination) {
+    write_file(environment.work_file, "x %1 \r\n");
+    std::error_code no_links;
+    std::filesystem::create_symlink(environment.work_file, dir / "link.api", no_links);
+    if (no_links)
+        GTEST_SKIP() << "no symbolic links here: " << no_links.message();
+    std::filesystem::create_hard_link(environment.work_file, dir / "hard.api");
+
+    for (const char* name : {"link.api", "hard.api"}) {
+        form.txt_api = dir / name;
+        form.txt_scm = dir / "house.scm";
+        EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped) << name;
+        EXPECT_NE(host.warnings.back().find("it is the work file"), std::string::npos) << name;
+        EXPECT_EQ(read_file(environment.work_file), "x %1 \r\n") << name;
+    }
+
+    form.txt_api = dir / "house.api";
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    std::filesystem::create_symlink(environment.work_file, dir / "link.scm");
+    form.txt_scm = dir / "link.scm";
+    EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
+    EXPECT_NE(host.warnings.back().find("it is the work file"), std::string::npos);
+    EXPECT_NE(read_file(environment.work_file).find("%sca"), std::string::npos);
+}
+
 #ifdef __linux__
 // Writes beyond `bytes` fail with "File too large" while it lives.
 class FileSizeLimit {
