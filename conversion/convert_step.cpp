@@ -46,11 +46,11 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
     if (!target.writer)
         return target.error;
 
+    LineWriter& writer = *target.writer;
     std::string_view line;
-    std::string renamed;
     while (source.reader->read_line(line)) {
-        rename_placeholders(line, renamed);
-        target.writer->write_line(renamed);
+        append_renamed(line, writer.line_text());
+        writer.end_line();
     }
     std::string error;
     if (source.reader->failed())

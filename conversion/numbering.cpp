@@ -1,5 +1,8 @@
 #include "numbering.h"
 
+#include "short_text.h"
+
+#include <algorithm>
 #include <bitset>
 #include <cstring>
 
@@ -30,6 +33,18 @@ bool replace_all(const std::string& text, std::string_view from, std::string_vie
         copied = at + from.size();
     }
     out.append(text, copied);
+    return true;
+}
+
+// The test that renumber_in_one_pass explains, for a placeholder at `at` that
+// is removed; `after_placeholder` when another one ends right there.
+bool removal_joins_nothing(std::string_view line, std::size_t at, bool after_placeholder) {
+    if (after_placeholder)
+        return false;
+    const std::size_t window = std::min<std::size_t>(at, 4);
+    for (const char c : line.substr(at - window, window))
+        if (c == '%')
+            return false;
     return true;
 }
 
@@ -106,20 +121,33 @@ Numbering::Numbering(const PlaceholderUsage& usage,
 }
 
 // Replacing placeholder after placeholder over the whole line comes to the
-// same as one left to right walk as long as every text put in starts with "%"
-// and a digit: a placeholder has its only "%" in front, followed by a letter,
-// so such a text can neither start nor complete one, and no two placeholders
+// same as one left to right walk as long as no replacement joins text into a
+// placeholder that wasn't there before. No two placeholders of the line
 // overlap unless they start at one place, where the table's order decides in
-// both ways ("%up1=" before "%up1").
+// both ways ("%up1=" before "%up1"). A placeholder holds its only "%" in
+// front, followed by a letter, and has at most five characters; so one that
+// appears across the place of a replacement must start with a "%" in the
+// four characters before that place, and can't hold a "%" put in there.
+//
+// A number put in ("%" and digits) therefore never joins anything: it starts
+// no placeholder and nothing can reach across it. A removal (also one that
+// leaves just the "=" of "%up1=", which could only end a placeholder) joins
+// nothing when
+//  - no "%" stands in the four characters of the line before it, and
+//  - no other placeholder ends right where it starts.
+// Then the characters before it, in every state of the line while the
+// replacements run, are those of the line itself, or end in a placeholder
+// that ended earlier: unreplaced, its "%" is at least five characters away;
+// replaced by a number, nothing reaches across that; removed, it passed this
+// same test, so no "%" stands within four characters before it either.
 bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) const {
-    out.clear();
     std::size_t copied = 0;
     for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
         const std::string_view rest = line.substr(at);
         const Replacement* found = nullptr;
         for (const Replacement& replacement : replacements_) {
             if (rest.size() > 1 && replacement.placeholder[1] == rest[1] &&
-                rest.starts_with(replacement.placeholder)) {
+                begins_with(rest, replacement.placeholder)) {
                 found = &replacement;
                 break;
             }
@@ -128,7 +156,8 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
             ++at;
             continue;
         }
-        if (!found->text.starts_with('%'))
+        const bool after_placeholder = at > 0 && copied == at;
+        if (!found->text.starts_with('%') && !removal_joins_nothing(line, at, after_placeholder))
             return false;
         out.append(line, copied, at - copied).append(found->text);
         at += found->placeholder.size();
@@ -138,17 +167,10 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
     return true;
 }
 
-void Numbering::renumber(std::string_view line, std::string& out) {
-    if (line.find('%') == std::string_view::npos) {
-        out.assign(line);
-        return;
-    }
-    if (renumber_in_one_pass(line, out))
-        return;
+void Numbering::renumber_one_after_another(std::string_view line, std::string& out) {
     out.assign(line);
-    // The replacements run one after another, each over the previous one's
-    // result, so a removal can join text into a placeholder that a later one
-    // then replaces.
+    // Each replacement runs over the previous one's result, so a removal can
+    // join text into a placeholder that a later one then replaces.
     std::bitset<256> seen = after_percent(out);
     for (const Replacement& replacement : replacements_) {
         if (!seen.test(static_cast<unsigned char>(replacement.placeholder[1])))
@@ -158,6 +180,20 @@ void Numbering::renumber(std::string_view line, std::string& out) {
             seen = after_percent(out);
         }
     }
+}
+
+void Numbering::renumber(std::string_view line, std::string& out) {
+    out.clear();
+    append_renumbered(line, out);
+}
+
+void Numbering::append_renumbered(std::string_view line, std::string& out) {
+    const std::size_t start = out.size();
+    if (renumber_in_one_pass(line, out))
+        return;
+    out.resize(start);
+    renumber_one_after_another(line, scratch_result_);
+    out.append(scratch_result_);
 }
 
 } // namespace trellwick

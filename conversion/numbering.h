@@ -22,6 +22,8 @@ public:
     // One work file line with every named placeholder replaced by its number,
     // or removed when the macro doesn't use it; "%v2=" and "%v2v" always go.
     void renumber(std::string_view line, std::string& out);
+    // The same, appended to what `out` already holds (such as a writer's buffer).
+    void append_renumbered(std::string_view line, std::string& out);
 
 private:
     struct Replacement {
@@ -29,14 +31,20 @@ private:
         std::string text;
     };
 
-    // The replacements in one walk over the line; false, with `out` undefined,
-    // when a placeholder would be removed or leave just "=", which can join
-    // text into a placeholder for a later replacement.
+    // The replacements in one walk over the line, appended to `out`; false,
+    // with `out` holding part of the line, when a placeholder is removed (or
+    // leaves just "=") where that could join text into a placeholder for a
+    // later replacement.
     bool renumber_in_one_pass(std::string_view line, std::string& out) const;
+    // The replacements as they are defined: one after another, each over the
+    // whole line as the previous ones left it.
+    void renumber_one_after_another(std::string_view line, std::string& out);
 
     std::array<std::string, 3> parameter_lines_;
     std::array<Replacement, 18> replacements_;
+    // Kept between lines so that the rare slow lines allocate nothing.
     std::string scratch_;
+    std::string scratch_result_;
 };
 
 } // namespace trellwick

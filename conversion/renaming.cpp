@@ -1,9 +1,26 @@
 #include "renaming.h"
 
+#include "short_text.h"
+
 #include <cstring>
 
 namespace trellwick {
 namespace {
+
+// For each digit, the pairs whose API token has it after the "%", in the
+// table's order: a "%" is then compared with at most six pairs, not eighteen.
+struct PairsWithDigit {
+    std::array<const RenamingPair*, kRenamingTable.size()> pairs{};
+    std::size_t count = 0;
+};
+constexpr std::array<PairsWithDigit, 10> kPairsByDigit = [] {
+    std::array<PairsWithDigit, 10> by_digit{};
+    for (const RenamingPair& pair : kRenamingTable) {
+        PairsWithDigit& entry = by_digit[static_cast<std::size_t>(pair.api_token[1] - '0')];
+        entry.pairs[entry.count++] = &pair;
+    }
+    return by_digit;
+}();
 
 // The named token for an API token starting at `at` (which holds "%"), and the
 // API token's length; nothing when no pair matches there.
@@ -14,13 +31,12 @@ namespace {
 // a letter) can never complete a later pair's API token.
 const RenamingPair* match_at(std::string_view line, std::size_t at) {
     const std::string_view rest = line.substr(at);
-    if (rest.size() < 3)
+    if (rest.size() < 3 || rest[1] < '0' || rest[1] > '9')
         return nullptr;
-    for (const RenamingPair& pair : kRenamingTable) {
-        // The digit after "%" rules out most pairs before any comparison.
-        if (pair.api_token[1] == rest[1] && rest.starts_with(pair.api_token))
-            return &pair;
-    }
+    const PairsWithDigit& candidates = kPairsByDigit[static_cast<std::size_t>(rest[1] - '0')];
+    for (std::size_t i = 0; i < candidates.count; ++i)
+        if (begins_with(rest, candidates.pairs[i]->api_token))
+            return candidates.pairs[i];
     return nullptr;
 }
 
@@ -28,6 +44,10 @@ const RenamingPair* match_at(std::string_view line, std::size_t at) {
 
 void rename_placeholders(std::string_view line, std::string& out) {
     out.clear();
+    append_renamed(line, out);
+}
+
+void append_renamed(std::string_view line, std::string& out) {
     std::size_t copied = 0;
     std::size_t at = 0;
     while (at < line.size()) {

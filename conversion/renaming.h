@@ -39,5 +39,7 @@ inline constexpr std::array<RenamingPair, 18> kRenamingTable{{
 
 // Renames every placeholder token of one line into `out`.
 void rename_placeholders(std::string_view line, std::string& out);
+// The same, appended to what `out` already holds (such as a writer's buffer).
+void append_renamed(std::string_view line, std::string& out);
 
 } // namespace trellwick

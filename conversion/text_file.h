@@ -42,10 +42,7 @@ public:
     const std::string& name() const { return name_; }
 
 private:
-    static constexpr std::size_t kNotSearched = static_cast<std::size_t>(-1);
-
     bool fill();
-    std::size_t find_line_end(std::size_t from);
 
     std::unique_ptr<ByteSource> source_;
     std::string name_;
@@ -53,8 +50,6 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_end_ = false;
-    std::size_t next_lf_ = 0;
-    std::size_t lf_searched_to_ = kNotSearched;
     std::string error_;
 };
 
@@ -68,6 +63,11 @@ public:
 
     // Writes the text and CR LF. Errors are kept and reported by close().
     void write_line(std::string_view text);
+    // For a line built in pieces: append its text to line_text(), then call
+    // end_line(). The pieces go straight into the writer's buffer, which saves
+    // copying every line once more.
+    std::string& line_text() { return pending_; }
+    void end_line();
     // Hands what was written to the file system; an empty text on success.
     std::string flush();
     // Flushes and closes; an empty text on success, otherwise what went wrong.

@@ -32,10 +32,9 @@ std::string finish_scm_file(ConversionForm& form) {
 
     LineReader& work = *form.work_in;
     std::string_view line;
-    std::string renumbered;
     while (work.read_line(line)) {
-        numbering.renumber(line, renumbered);
-        scm.write_line(renumbered);
+        numbering.append_renumbered(line, scm.line_text());
+        scm.end_line();
     }
     std::string error;
     if (work.failed())
