@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace trellwick {
 
@@ -22,6 +23,19 @@ namespace trellwick {
 struct DescriptionBox {
     std::string text;
     bool grey = false;
+};
+
+// How much of the work file the Macro information step read: the User
+// parameters step reads the same file again and must find the same.
+struct WorkFileSize {
+    std::size_t lines = 0;
+    std::size_t bytes = 0; // without the line ends
+
+    void add(std::string_view line) {
+        ++lines;
+        bytes += line.size();
+    }
+    friend bool operator==(const WorkFileSize&, const WorkFileSize&) = default;
 };
 
 struct ConversionForm {
@@ -40,6 +54,7 @@ struct ConversionForm {
     std::string filetitle;
 
     PlaceholderUsage usage;
+    WorkFileSize work_size;
     // Open from the end of the Macro information step to the end of the User
     // parameters step.
     std::unique_ptr<LineReader> work_in;

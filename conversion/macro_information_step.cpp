@@ -26,6 +26,7 @@ std::string macro_type(const ConversionForm& form) {
 struct Survey {
     Extent extent;
     PlaceholderUsage usage;
+    WorkFileSize size;
     std::string size_line;
 };
 
@@ -52,6 +53,7 @@ std::string survey_work_file(const StepEnvironment& environment, Host& host, Sur
         measurement.add_line(line);
         scan_line(line, survey.usage);
         reference.add_line(line);
+        survey.size.add(line);
     }
     if (work->failed())
         return "Cannot read " + work->name() + ": " + work->error();
@@ -120,6 +122,7 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
     }
 
     form.usage = survey.usage;
+    form.work_size = survey.size;
     form.work_in = std::move(work_in);
     form.scm_out = std::move(scm.writer);
     form.frm_asd2t_visible = false;

@@ -32,13 +32,18 @@ std::string finish_scm_file(ConversionForm& form) {
 
     LineReader& work = *form.work_in;
     std::string_view line;
+    WorkFileSize size;
     while (work.read_line(line)) {
         numbering.append_renumbered(line, scm.line_text());
         scm.end_line();
+        size.add(line);
     }
     std::string error;
     if (work.failed())
         error = "Cannot read " + work.name() + ": " + work.error();
+    else if (size != form.work_size)
+        error = "Cannot finish " + display_path(scm.path()) + ": the work file " + work.name() +
+                " changed after the Macro information step";
     form.work_in.reset();
     const std::string write_error = scm.close();
     form.scm_out.reset();

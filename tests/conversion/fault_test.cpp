@@ -43,6 +43,30 @@ TEST_F(Faults, TheApiFileVanishingAfterConvertDoesNotMatter) {
     EXPECT_NE(read_file(dir / "house.scm").find("\r\nx %1 %2 \r\n"), std::string::npos);
 }
 
+TEST_F(Faults, AWorkFileTruncatedBetweenStepsTwoAndThreeIsNoticed) {
+    write_file(dir / "house.api", "RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\nlast line\r\n");
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
+    std::filesystem::resize_file(environment.work_file, 30);
+    EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
+    EXPECT_EQ(host.warnings.back(), "Cannot finish " + display_path(dir / "house.scm") +
+                                        ": the work file " + display_path(environment.work_file) +
+                                        " changed after the Macro information step");
+    EXPECT_FALSE(std::filesystem::exists(dir / "house.scm"));
+    EXPECT_TRUE(form.frm_asd2t_visible);
+    EXPECT_FALSE(form.work_in || form.scm_out);
+}
+
+#ifdef __linux__
+TEST_F(Faults, AWorkFileDeletedBetweenStepsTwoAndThreeIsStillReadWhole) {
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
+    std::filesystem::remove(environment.work_file);
+    ASSERT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
+    EXPECT_NE(read_file(dir / "house.scm").find("\r\nx %1 %2 \r\n"), std::string::npos);
+}
+#endif
+
 TEST_F(Faults, AWorkFileInAMissingDirectoryIsReported) {
     environment.work_file = dir / "gone" / "macro.temp";
     EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
