@@ -52,50 +52,37 @@ bool removal_joins_nothing(std::string_view line, std::size_t at, bool after_pla
 
 Numbering::Numbering(const PlaceholderUsage& usage,
                      const std::array<std::string, 4>& descriptions) {
+    // A used placeholder gets the next number, and its text (if any) goes
+    // into its parameter line; an unused one gets no number and no text.
     int counter = 1;
-    auto number = [&counter](bool used) {
-        return used ? "%" + std::to_string(counter++) : std::string();
+    auto parameter = [&counter](std::string& line, std::string_view text, bool used) {
+        if (!used)
+            return std::string();
+        line += text;
+        return "%" + std::to_string(counter++);
     };
     std::string& line4 = parameter_lines_[0];
     std::string& line5 = parameter_lines_[1];
     std::string& line6 = parameter_lines_[2];
     line4 = line5 = line6 = ";";
 
-    if (usage.lat)
-        line4 += "Latitude, ";
-    const std::string lat = number(usage.lat);
-    if (usage.lon)
-        line4 += "Longitude, ";
-    const std::string lon = number(usage.lon);
-    if (usage.hea)
-        line4 += "Rotation, ";
-    const std::string hea = number(usage.hea);
+    const std::string lat = parameter(line4, "Latitude, ", usage.lat);
+    const std::string lon = parameter(line4, "Longitude, ", usage.lon);
+    const std::string hea = parameter(line4, "Rotation, ", usage.hea);
     // "Scale=1, " is always written, but "%sca" gets a number only when used.
     line4 += "Scale=1, ";
-    const std::string sca = number(usage.sca);
-    if (usage.scc)
-        line4 += "Density=0, ";
-    const std::string scc = number(usage.scc);
+    const std::string sca = parameter(line4, "", usage.sca);
+    const std::string scc = parameter(line4, "Density=0, ", usage.scc);
     line4 += "\\";
 
-    if (usage.ran)
-        line5 += "Range=10, ";
-    const std::string ran = number(usage.ran);
-    if (usage.v1v)
-        line5 += "Visibility=0, ";
-    const std::string v1v = number(usage.v1v);
-    if (usage.alt)
-        line5 += "Altitude=0, ";
-    const std::string alt = number(usage.alt);
+    const std::string ran = parameter(line5, "Range=10, ", usage.ran);
+    const std::string v1v = parameter(line5, "Visibility=0, ", usage.v1v);
+    const std::string alt = parameter(line5, "Altitude=0, ", usage.alt);
     line5 += "\\";
 
     std::array<std::string, 4> up;
-    for (int i = 0; i < 4; ++i) {
-        const bool used = usage.user_parameter(i);
-        if (used)
-            line6 += descriptions[static_cast<std::size_t>(i)] + ", ";
-        up[static_cast<std::size_t>(i)] = number(used);
-    }
+    for (std::size_t i = 0; i < up.size(); ++i)
+        up[i] = parameter(line6, descriptions[i] + ", ", usage.user_parameter(static_cast<int>(i)));
     line6 += "\\";
 
     replacements_ = {{
