@@ -18,24 +18,13 @@ using testing::run_cli;
 using testing::text;
 using testing::write_file;
 
-int open_descriptors() {
-#ifdef __linux__
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++count;
-    return count;
-#else
-    return 0;
-#endif
-}
-
 class CommandLineFaults : public ::testing::Test {
 protected:
     CommandLineFaults() {
         write_file(dir / "house.api", "RefPoint( 7 :1 1 a b )\r\nx %4 \r\n");
-        descriptors_before_ = open_descriptors();
+        descriptors_before_ = testing::open_descriptors();
     }
-    ~CommandLineFaults() override { EXPECT_EQ(open_descriptors(), descriptors_before_); }
+    ~CommandLineFaults() override { EXPECT_EQ(testing::open_descriptors(), descriptors_before_); }
 
     testing::CliRun convert_to(const std::filesystem::path& scm,
                                const std::vector<std::string>& extra = {}) {

@@ -8,10 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef __linux__
-#include <filesystem>
-#endif
-
 namespace trellwick {
 namespace {
 
@@ -19,29 +15,17 @@ using testing::crlf_lines;
 using testing::read_file;
 using testing::write_file;
 
-// Open descriptors of this process, to see that no step leaves a file open.
-int open_descriptors() {
-#ifdef __linux__
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++count;
-    return count;
-#else
-    return 0;
-#endif
-}
-
 class ConversionFlow : public ::testing::Test {
 protected:
     ConversionFlow() {
         environment.work_file = dir / "macro.temp";
         environment.locale = {'.', ','};
-        descriptors_before = open_descriptors();
+        descriptors_before = testing::open_descriptors();
     }
     ~ConversionFlow() override {
         form.work_in.reset();
         form.scm_out.reset();
-        EXPECT_EQ(open_descriptors(), descriptors_before);
+        EXPECT_EQ(testing::open_descriptors(), descriptors_before);
     }
 
     // Step 1 for a macro written into the scratch directory.

@@ -68,6 +68,19 @@ inline std::string read_file(const std::filesystem::path& path) {
     return bytes;
 }
 
+// Open descriptors of this process, to see that no step leaves a file open
+// (0 where the system doesn't tell).
+inline int open_descriptors() {
+#ifdef __linux__
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+    return count;
+#else
+    return 0;
+#endif
+}
+
 // Joins lines with CR LF after each.
 inline std::string crlf_lines(const std::vector<std::string>& lines) {
     std::string text;
