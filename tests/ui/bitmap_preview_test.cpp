@@ -55,6 +55,19 @@ TEST_F(MainWindowPreviewTest, NamesAreRelativeToTheScmDirectory) {
     EXPECT_TRUE(preview().isNull());
 }
 
+TEST_F(MainWindowPreviewTest, JpegAndPngBitmapsArePreviewedToo) {
+    QImage image(6, 6, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    ASSERT_TRUE(image.save(path("house.jpg"), "JPEG"));
+    ASSERT_TRUE(image.save(path("house.png"), "PNG"));
+    start();
+    type("txt_scm", path("house.scm"));
+    for (const QString& name : {QStringLiteral("house.jpg"), QStringLiteral("house.png")}) {
+        type("txt_bmp", name);
+        EXPECT_FALSE(preview().isNull()) << name.toStdString();
+    }
+}
+
 TEST_F(MainWindowPreviewTest, ScmPathWithoutSeparatorShowsNothing) {
     start();
     type("txt_scm", QStringLiteral("house.scm"));
