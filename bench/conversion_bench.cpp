@@ -4,34 +4,16 @@
 
 #include "cli/convert_file.h"
 #include "conversion/macro_types.h"
+#include "conversion_test_support.h"
 #include "macro_generator.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <random>
 #include <sstream>
 #include <string>
 
 namespace trellwick::bench {
 namespace {
-
-class ScratchDirectory {
-public:
-    ScratchDirectory() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("trellwick-bench-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 cli::ConversionSettings settings() {
     cli::ConversionSettings settings;
@@ -45,7 +27,7 @@ cli::ConversionSettings settings() {
 }
 
 void WholeConversion(benchmark::State& state) {
-    ScratchDirectory scratch;
+    testing::ScratchDir scratch;
     MacroShape shape;
     shape.bytes = static_cast<std::size_t>(state.range(0)) << 20U;
     shape.user_scale = state.range(1) != 0;

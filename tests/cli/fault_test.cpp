@@ -5,11 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef __linux__
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 namespace trellwick {
 namespace {
 
@@ -61,20 +56,13 @@ TEST_F(CommandLineFaults, ADirectoryAsSourceOrDestination) {
 
 #ifdef __linux__
 TEST_F(CommandLineFaults, AFullDiskLeavesTheEarlierDestinationWhole) {
-    std::string api = "RefPoint( 7 :1 1 a b )\r\nx %4 \r\n";
-    for (int i = 0; i < 5000; ++i)
-        api += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
-    write_file(dir / "house.api", api);
+    write_file(dir / "house.api", testing::with_long_body("RefPoint( 7 :1 1 a b )\r\nx %4 \r\n"));
     write_file(dir / "house.scm", "earlier macro");
-
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const auto run = convert_to(dir / "house.scm", {"--force"});
-    setrlimit(RLIMIT_FSIZE, &saved);
+    testing::CliRun run;
+    {
+        testing::FileSizeLimit limit(64 * 1024);
+        run = convert_to(dir / "house.scm", {"--force"});
+    }
 
     EXPECT_EQ(run.status, cli::kExitFailed);
     EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;

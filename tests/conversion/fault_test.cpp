@@ -6,11 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef __linux__
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 namespace trellwick {
 namespace {
 
@@ -111,27 +106,11 @@ TEST_F(Faults, TheWorkFileThroughALinkIsNeitherSourceNorDestination) {
 }
 
 #ifdef __linux__
-// Writes beyond `bytes` fail with "File too large" while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
 TEST_F(Faults, AWorkFileThatCantBeWrittenKeepsThePreviousOne) {
     write_file(environment.work_file, "previous\r\n");
     write_file(dir / "house.api", std::string(1 << 20, 'x'));
     {
-        FileSizeLimit limit(4096);
+        testing::FileSizeLimit limit(4096);
         EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
     }
     ASSERT_EQ(host.warnings.size(), 1u);
@@ -142,14 +121,12 @@ TEST_F(Faults, AWorkFileThatCantBeWrittenKeepsThePreviousOne) {
 }
 
 TEST_F(Faults, ABodyThatCantBeWrittenRemovesTheIncompleteFileAndReturnsToStepTwo) {
-    std::string api = "RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\n";
-    for (int i = 0; i < 5000; ++i)
-        api += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
+    const std::string api = testing::with_long_body("RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\n");
     write_file(dir / "house.api", api);
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
     {
-        FileSizeLimit limit(64 * 1024);
+        testing::FileSizeLimit limit(64 * 1024);
         EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
     }
     ASSERT_EQ(host.warnings.size(), 1u);
@@ -168,13 +145,10 @@ TEST_F(Faults, ABodyThatCantBeWrittenRemovesTheIncompleteFileAndReturnsToStepTwo
 }
 
 TEST_F(Faults, AFailureWithoutUserParametersStaysInStepTwo) {
-    std::string api = "RefPoint( 7 :1 1 a b )\r\n";
-    for (int i = 0; i < 5000; ++i)
-        api += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
-    write_file(dir / "house.api", api);
+    write_file(dir / "house.api", testing::with_long_body("RefPoint( 7 :1 1 a b )\r\n"));
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     {
-        FileSizeLimit limit(64 * 1024);
+        testing::FileSizeLimit limit(64 * 1024);
         EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
     }
     EXPECT_TRUE(form.frm_asd2t_visible);

@@ -5,6 +5,11 @@
 
 #include "conversion/host.h"
 
+#ifdef __linux__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -80,6 +85,34 @@ inline int open_descriptors() {
     return 0;
 #endif
 }
+
+// A macro whose body is long enough (about 250 KB) that writing it fails under
+// a FileSizeLimit of 64 KiB.
+inline std::string with_long_body(std::string head) {
+    for (int i = 0; i < 5000; ++i)
+        head += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
+    return head;
+}
+
+#ifdef __linux__
+// Writes beyond `bytes` fail with "File too large" while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
+#endif
 
 // Joins lines with CR LF after each.
 inline std::string crlf_lines(const std::vector<std::string>& lines) {
