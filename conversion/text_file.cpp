@@ -1,5 +1,7 @@
 #include "text_file.h"
 
+#include "file_access.h"
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -41,19 +43,6 @@ const char* find_line_end(const char* from, const char* end) {
     return from;
 }
 
-std::FILE* open_file(const std::filesystem::path& path, bool for_writing) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), for_writing ? L"wb" : L"rb");
-#else
-    return std::fopen(path.c_str(), for_writing ? "wb" : "rb");
-#endif
-}
-
-std::string reason(int error_number) {
-    return error_number == 0 ? std::string("unknown error")
-                             : std::generic_category().message(error_number);
-}
-
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(std::FILE* file) : file_(file) {}
@@ -63,7 +52,7 @@ public:
         errno = 0;
         got = std::fread(buffer, 1, size, file_);
         if (got < size && std::ferror(file_)) {
-            error_ = reason(errno);
+            error_ = errno_text(errno);
             return false;
         }
         return true;
@@ -92,16 +81,6 @@ private:
 };
 
 } // namespace
-
-std::string display_path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::string file_error(std::string_view action, const std::filesystem::path& path,
-                       int error_number) {
-    return "Cannot " + std::string(action) + " " + display_path(path) + ": " + reason(error_number);
-}
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
     : source_(std::move(source)), name_(std::move(name)), buffer_(kChunk) {}
@@ -240,7 +219,7 @@ OpenedReader open_text_file(const std::filesystem::path& path) {
     if (std::filesystem::is_directory(path, ignored))
         return {nullptr, "Cannot read " + display_path(path) + ": it is a directory"};
     errno = 0;
-    std::FILE* file = open_file(path, false);
+    std::FILE* file = open_file(path, false).release();
     if (!file)
         return {nullptr, file_error("open", path, errno)};
     return {std::make_unique<LineReader>(std::make_unique<FileSource>(file), display_path(path)),
@@ -249,7 +228,7 @@ OpenedReader open_text_file(const std::filesystem::path& path) {
 
 OpenedWriter create_text_file(const std::filesystem::path& path) {
     errno = 0;
-    std::FILE* file = open_file(path, true);
+    std::FILE* file = open_file(path, true).release();
     if (!file)
         return {nullptr, file_error("create", path, errno)};
     std::setvbuf(file, nullptr, _IOFBF, kChunk);

@@ -5,6 +5,8 @@
 // part of the line; every line written ends in CR LF. Bytes are copied as they
 // are (no code page conversion, NUL and bytes above 127 included).
 
+#include "file_access.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
@@ -103,11 +105,5 @@ OpenedReader open_text_file(const std::filesystem::path& path);
 OpenedWriter create_text_file(const std::filesystem::path& path);
 // A reader over bytes in memory.
 std::unique_ptr<LineReader> read_lines_from(std::string bytes);
-
-// The path as UTF-8 text for messages.
-std::string display_path(const std::filesystem::path& path);
-// "Cannot <action> <path>: <reason>" from an errno value.
-std::string file_error(std::string_view action, const std::filesystem::path& path,
-                       int error_number);
 
 } // namespace trellwick

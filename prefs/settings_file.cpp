@@ -1,5 +1,6 @@
 #include "prefs/settings_file.h"
 
+#include "conversion/file_access.h"
 #include "prefs/code_page_path.h"
 
 #include <array>
@@ -11,34 +12,6 @@
 
 namespace trellwick {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File open_file(const std::filesystem::path& path, bool for_writing) {
-#ifdef _WIN32
-    return File(_wfopen(path.c_str(), for_writing ? L"wb" : L"rb"));
-#else
-    return File(std::fopen(path.c_str(), for_writing ? "wb" : "rb"));
-#endif
-}
-
-std::string display_path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::string file_error(std::string_view action, const std::filesystem::path& path,
-                       const std::string& reason) {
-    return "Cannot " + std::string(action) + " " + display_path(path) + ": " + reason;
-}
-
-std::string errno_reason(int error_number) {
-    return error_number == 0 ? std::string("unknown error")
-                             : std::generic_category().message(error_number);
-}
 
 // Splits a file into fields, one byte at a time, keeping at most one field in
 // memory.
@@ -121,7 +94,7 @@ std::filesystem::path settings_file_in(std::string_view progdir) {
 }
 
 bool Settings::load_settings(const std::filesystem::path& file) {
-    const File in = open_file(file, false);
+    const UniqueFile in = open_file(file, false);
     if (!in)
         return false;
     FieldReader reader(in.get());
@@ -140,14 +113,14 @@ SaveResult Settings::save_settings(std::string progdir, std::string apidir, std:
     const std::filesystem::path target = settings_file_in(progdir);
     // The C library would cut the name at a NUL and write somewhere else.
     if (progdir.find('\0') != std::string::npos)
-        return {file_error("create", target, errno_reason(EINVAL))};
+        return {file_error("create", target, errno_text(EINVAL))};
 
     std::filesystem::path temporary = target;
     temporary += ".new";
     errno = 0;
-    File out = open_file(temporary, true);
+    UniqueFile out = open_file(temporary, true);
     if (!out)
-        return {file_error("create", target, errno_reason(errno))};
+        return {file_error("create", target, errno_text(errno))};
 
     errno = 0;
     bool written = write_line(out.get(), progdir) && write_line(out.get(), apidir) &&
@@ -158,7 +131,7 @@ SaveResult Settings::save_settings(std::string progdir, std::string apidir, std:
     std::error_code ignored;
     if (!written) {
         std::filesystem::remove(temporary, ignored);
-        return {file_error("write", target, errno_reason(write_errno != 0 ? write_errno : errno))};
+        return {file_error("write", target, errno_text(write_errno != 0 ? write_errno : errno))};
     }
 
     std::error_code renamed;

@@ -11,12 +11,6 @@
 
 namespace trellwick {
 
-#ifdef _WIN32
-inline constexpr char kDirectorySeparator = '\\';
-#else
-inline constexpr char kDirectorySeparator = '/';
-#endif
-
 inline constexpr std::string_view kSettingsFileName = "quorvel.ini";
 
 // No directory is this long; a longer field means the file isn't a settings

@@ -1,6 +1,6 @@
 #include "ui/bitmap_preview.h"
 
-#include "prefs/settings_file.h"
+#include "conversion/file_access.h"
 
 #include <QImage>
 #include <QImageReader>

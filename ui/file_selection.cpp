@@ -1,5 +1,6 @@
 #include "ui/file_selection.h"
 
+#include "conversion/file_access.h"
 #include "prefs/settings_file.h"
 #include "ui/code_page.h"
 #include "ui/dialogs.h"

@@ -1,3 +1,4 @@
+#include "conversion/file_access.h"
 #include "prefs/settings_file.h"
 
 #include <fstream>
