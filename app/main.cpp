@@ -1,9 +1,7 @@
 // Trellwick: converts API macros into SCM macros for ASD version 2. Starts the
 // main window and runs until it is closed; takes no command-line arguments.
 
-#include "prefs/settings_file.h"
-#include "ui/dialogs.h"
-#include "ui/main_window.h"
+#include "ui/program.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,12 +14,5 @@ int main(int argc, char** argv) {
     icon.addFile(QStringLiteral(":/icons/trellwick-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/trellwick-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
-
-    trellwick::QtDialogs dialogs;
-    trellwick::Settings settings;
-    trellwick::MainWindow window(settings, dialogs);
-    QObject::connect(&window, &trellwick::MainWindow::closed, &application, &QApplication::quit,
-                     Qt::QueuedConnection);
-    window.start();
-    return QApplication::exec();
+    return trellwick::run_main_window();
 }

@@ -1,7 +1,7 @@
 #include "cli/code_page_text.h"
 
-#include "ui/code_page.h"
-#include "ui/locale_separators.h"
+#include "locale_text/code_page.h"
+#include "locale_text/locale_separators.h"
 
 #include <QLocale>
 #include <QString>

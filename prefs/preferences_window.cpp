@@ -1,11 +1,11 @@
 #include "prefs/preferences_window.h"
 
+#include "locale_text/code_page.h"
 #include "prefs/directory_list.h"
 #include "prefs/drive_roots.h"
-#include "prefs/settings_file.h"
-#include "ui/code_page.h"
-#include "ui/dialogs.h"
-#include "ui/widget_factory.h"
+#include "settings/settings_file.h"
+#include "widgets/dialogs.h"
+#include "widgets/widget_factory.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

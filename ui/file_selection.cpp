@@ -1,9 +1,9 @@
 #include "ui/file_selection.h"
 
 #include "conversion/file_access.h"
-#include "prefs/settings_file.h"
-#include "ui/code_page.h"
-#include "ui/dialogs.h"
+#include "locale_text/code_page.h"
+#include "settings/settings_file.h"
+#include "widgets/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

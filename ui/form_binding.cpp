@@ -1,7 +1,7 @@
 #include "ui/form_binding.h"
 
 #include "conversion/macro_types.h"
-#include "ui/code_page.h"
+#include "locale_text/code_page.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,13 +1,13 @@
 #include "ui/main_window.h"
 
-#include "prefs/settings_file.h"
+#include "locale_text/code_page.h"
+#include "locale_text/locale_separators.h"
+#include "settings/settings_file.h"
 #include "ui/bitmap_preview.h"
-#include "ui/code_page.h"
-#include "ui/dialogs.h"
 #include "ui/form_binding.h"
-#include "ui/locale_separators.h"
 #include "ui/preferences_link.h"
 #include "ui/window_host.h"
+#include "widgets/dialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "ui/main_window_layout.h"
 
 #include "conversion/macro_types.h"
-#include "ui/widget_factory.h"
+#include "widgets/widget_factory.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "ui/window_host.h"
 
-#include "ui/dialogs.h"
 #include "ui/preferences_link.h"
+#include "widgets/dialogs.h"
 
 #include <QCursor>
 #include <QGuiApplication>

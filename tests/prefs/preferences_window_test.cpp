@@ -1,7 +1,7 @@
 #include "prefs/drive_roots.h"
 #include "prefs/preferences_window.h"
-#include "prefs/settings_file.h"
 #include "scripted_dialogs.h"
+#include "settings/settings_file.h"
 #include "window_fixture.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 // tests can drive whole flows with real clicks and check the exact messages.
 
 #include "qstring_printer.h"
-#include "ui/dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QWidget>
 #include <deque>

@@ -1,9 +1,9 @@
 // Saves a picture of the main window with both frames shown and sample texts,
 // for checking the layout by eye: ui_screenshot /tmp/shot.png
 
-#include "prefs/settings_file.h"
-#include "ui/dialogs.h"
+#include "settings/settings_file.h"
 #include "ui/main_window.h"
+#include "widgets/dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,8 +5,8 @@
 // found by their names and used with real clicks and keys.
 
 #include "prefs/preferences_window.h"
-#include "prefs/settings_file.h"
 #include "scripted_dialogs.h"
+#include "settings/settings_file.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>

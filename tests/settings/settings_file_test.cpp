@@ -1,5 +1,5 @@
 #include "conversion/file_access.h"
-#include "prefs/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <fstream>
 #include <gmock/gmock.h>

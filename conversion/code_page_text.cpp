@@ -1,4 +1,4 @@
-#include "prefs/code_page_path.h"
+#include "code_page_text.h"
 
 #include <array>
 #include <string>

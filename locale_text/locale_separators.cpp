@@ -1,6 +1,6 @@
-#include "ui/locale_separators.h"
+#include "locale_text/locale_separators.h"
 
-#include "ui/code_page.h"
+#include "locale_text/code_page.h"
 
 #include <QLocale>
 

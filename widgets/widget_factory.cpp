@@ -1,4 +1,4 @@
-#include "ui/widget_factory.h"
+#include "widgets/widget_factory.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "widgets/dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "prefs/settings_file.h"
+#include "settings/settings_file.h"
 
+#include "conversion/code_page_text.h"
 #include "conversion/file_access.h"
-#include "prefs/code_page_path.h"
 
 #include <array>
 #include <cerrno>

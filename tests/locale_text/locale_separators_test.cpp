@@ -1,6 +1,6 @@
 // The decimal and group separators that the steps get from the user's locale.
 
-#include "ui/locale_separators.h"
+#include "locale_text/locale_separators.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "code_page.h"
+#include "locale_text/code_page.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
