@@ -1,10 +1,8 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
 #include <string>
 
 namespace trellwick {
@@ -14,72 +12,49 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Most numbers of a macro are short decimals such as 12.75, read here
-// without the general parser's cost. Their digits make a whole number below
-// 10^15 and 10^k for k fraction digits is exact too, so the one rounding of
-// the division gives the double nearest to the text, as from_chars does.
-// Nothing for any other text, which the general parser then reads.
-std::optional<double> parse_short_decimal(std::string_view text) {
-    constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::uint64_t whole = 0;
-    std::size_t digits = 0;
-    std::size_t point = std::string_view::npos;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (is_digit(c)) {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-        } else if (c == '.' && point == std::string_view::npos) {
-            point = i;
-        } else {
-            return std::nullopt;
-        }
+// For a number text beyond the range of float: whether it is too small for
+// it rather than too large, that is, whether its first significant digit
+// stands after the units once the exponent has moved the point.
+bool too_small(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+    const long long order = first < point ? point - first - 1 : point - first;
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = text.substr(e + 1);
+        const bool negative = digits.starts_with('-');
+        if (negative || digits.starts_with('+'))
+            digits.remove_prefix(1);
+        // Beyond a billion the exponent alone decides.
+        for (const char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        exponent = negative ? -exponent : exponent;
     }
-    // A point first or last ("5." or ".5") is left to the general parser.
-    if (digits == 0 || digits >= kPowersOfTen.size() || point == 0 || point + 1 == text.size())
-        return std::nullopt;
-    const std::size_t fraction_digits =
-        point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return static_cast<double>(whole) / kPowersOfTen[fraction_digits];
+    return order + exponent < 0;
 }
 
 // Sign, digits with an optional "." fraction, optional exponent; nothing else.
+// The value is the float nearest to the text; one too small for float is 0.
 std::optional<float> parse_plain(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
+    const std::string_view unsigned_text =
+        text.starts_with('+') || text.starts_with('-') ? text.substr(1) : text;
     // from_chars would also take "inf", "nan" and hexadecimal forms; a macro's
     // number starts with a digit or with the point of its fraction.
-    if (text.empty() || !(is_digit(text.front()) || text.front() == '.'))
+    if (unsigned_text.empty() || !(is_digit(unsigned_text.front()) || unsigned_text.front() == '.'))
         return std::nullopt;
-    if (const auto value = parse_short_decimal(text)) {
-        const auto single = static_cast<float>(*value);
-        return negative ? -single : single;
-    }
-    // Read in double precision, so that a value too small for single
-    // precision becomes its nearest float (or 0) instead of a failure.
-    double value = 0;
+    float value = 0;
     const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (end != text.data() + text.size())
+        std::from_chars(unsigned_text.data(), unsigned_text.data() + unsigned_text.size(), value,
+                        std::chars_format::general);
+    if (end != unsigned_text.data() + unsigned_text.size())
         return std::nullopt;
-    if (error == std::errc::result_out_of_range) {
-        const auto exponent = text.find_first_of("eE");
-        const bool too_small =
-            exponent != std::string_view::npos && text.substr(exponent + 1).starts_with('-');
-        if (!too_small)
-            return std::nullopt;
+    if (error == std::errc::result_out_of_range && too_small(unsigned_text))
         value = 0;
-    } else if (error != std::errc()) {
+    else if (error != std::errc())
         return std::nullopt;
-    }
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
-        return std::nullopt;
-    const auto single = static_cast<float>(value);
-    return negative ? -single : single;
+    return text.starts_with('-') ? -value : value;
 }
 
 // The locale's rules: its decimal separator marks the fraction, its

@@ -1,7 +1,6 @@
 #include "conversion/number_text.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace trellwick {
 namespace {
@@ -9,67 +8,92 @@ namespace {
 constexpr NumericLocale kPoint{'.', ','};
 constexpr NumericLocale kComma{',', '.'};
 
-TEST(NumberText, ShortestFormWithAtMostSevenSignificantDigits) {
-    EXPECT_EQ(number_text(20, kPoint), "20");
-    EXPECT_EQ(number_text(12.5f, kPoint), "12.5");
-    EXPECT_EQ(number_text(1.0f / 3, kPoint), "0.3333333");
-    EXPECT_EQ(number_text(2.0f / 3, kPoint), "0.6666667");
-    EXPECT_EQ(number_text(0.1f, kPoint), "0.1");
-    EXPECT_EQ(number_text(6.25f, kPoint), "6.25");
-    EXPECT_EQ(number_text(0, kPoint), "0");
-    EXPECT_EQ(number_text(-0.0f, kPoint), "0");
-    EXPECT_EQ(number_text(-4.5f, kPoint), "-4.5");
-    EXPECT_EQ(number_text(1234567, kPoint), "1234567");
-}
-
-TEST(NumberText, NoExponentAtTheEdgesOfSinglePrecision) {
-    EXPECT_EQ(number_text(123456789.0f, kPoint), "123456800");
-    EXPECT_EQ(number_text(0.00001234f, kPoint), "0.00001234");
-    const std::string largest = number_text(std::numeric_limits<float>::max(), kPoint);
-    EXPECT_EQ(largest.substr(0, 7), "3402823");
-    EXPECT_EQ(largest.size(), 39u);
-    EXPECT_EQ(number_text(std::numeric_limits<float>::denorm_min(), kPoint).substr(0, 4), "0.00");
-}
-
-TEST(NumberText, UsesTheLocaleDecimalSeparatorAndNoGrouping) {
-    EXPECT_EQ(number_text(12.5f, kComma), "12,5");
-    EXPECT_EQ(number_text(1234567, kComma), "1234567");
-    EXPECT_EQ(print_form(12.5f, kComma), " 12,5 ");
-    EXPECT_EQ(print_form(20, kPoint), " 20 ");
-}
-
-TEST(NumberReading, APointIsTheDecimalSeparatorInEveryLocale) {
-    for (const NumericLocale& locale : {kPoint, kComma}) {
-        EXPECT_EQ(parse_number("12.5", locale), 12.5f);
-        EXPECT_EQ(parse_number("0.5", locale), 0.5f);
-        EXPECT_EQ(parse_number("1.0", locale), 1.0f);
-        EXPECT_EQ(parse_number("-3", locale), -3.0f);
-        EXPECT_EQ(parse_number("+3", locale), 3.0f);
-        EXPECT_EQ(parse_number(".5", locale), 0.5f);
-        EXPECT_EQ(parse_number("1e2", locale), 100.0f);
-        EXPECT_EQ(parse_number("-2.5E-1", locale), -0.25f);
+TEST(NumberText, ShortestFormWithAtMostSevenSignificantDigitsAndNoExponent) {
+    struct Row {
+        float value;
+        NumericLocale locale;
+        std::string_view text;
+    };
+    const Row rows[] = {
+        {20, kPoint, "20"},
+        {12.5f, kPoint, "12.5"},
+        {12.5f, kComma, "12,5"},
+        {1.0f / 3, kPoint, "0.3333333"},
+        {2.0f / 3, kPoint, "0.6666667"},
+        {0.1f, kPoint, "0.1"},
+        {0, kPoint, "0"},
+        {-0.0f, kPoint, "0"},
+        {-4.5f, kComma, "-4,5"},
+        {1234567, kComma, "1234567"},
+        {100, kPoint, "100"},
+        {123456789.0f, kPoint, "123456800"},
+        {0.00001234f, kPoint, "0.00001234"},
+        {-0.5f, kPoint, "-0.5"},
+        {3.40282347e38f, kPoint, "340282300000000000000000000000000000000"},
+        {1.401298e-45f, kPoint, "0.000000000000000000000000000000000000000000001401298"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(number_text(row.value, row.locale), row.text);
     }
+    EXPECT_EQ(print_form(12.5f, kComma), " 12,5 ");
 }
 
-TEST(NumberReading, FallsBackToTheLocaleRules) {
-    EXPECT_EQ(parse_number("0,5", kComma), 0.5f);
-    EXPECT_EQ(parse_number("1.234,5", kComma), 1234.5f);
-    EXPECT_EQ(parse_number("1,000", kPoint), 1000.0f);
-    EXPECT_EQ(parse_number("1,5", kPoint), 15.0f);
-}
-
-TEST(NumberReading, TooSmallForSinglePrecisionIsNearlyZeroNotAFailure) {
-    EXPECT_EQ(parse_number("1e-45", kPoint), std::numeric_limits<float>::denorm_min());
-    EXPECT_EQ(parse_number("1e-400", kPoint), 0.0f);
-    EXPECT_EQ(parse_number("-1e-400", kComma), 0.0f);
-    EXPECT_EQ(parse_number("3.4028234e38", kPoint), std::numeric_limits<float>::max());
-}
-
-TEST(NumberReading, RejectsWhatIsNoNumber) {
-    for (const char* text : {"", "-", "abc", "10)", "1 2", "inf", "nan", "0x10", "1.2.3", "e5",
-                             "1e39", "-1e39", "%lat", " 1"})
-        EXPECT_FALSE(parse_number(text, kPoint)) << text;
-    EXPECT_FALSE(parse_number("1,2,3", kComma));
+TEST(NumberReading, PointFirstThenTheLocaleRules) {
+    struct Row {
+        std::string text;
+        NumericLocale locale;
+        std::optional<float> value;
+    };
+    const Row rows[] = {
+        {"12.5", kComma, 12.5f},
+        {"1.0", kComma, 1.0f},
+        {"-3", kPoint, -3.0f},
+        {"+3", kComma, 3.0f},
+        {".5", kComma, 0.5f},
+        {"1e2", kPoint, 100.0f},
+        {"-2.5E-1", kComma, -0.25f},
+        {"0,5", kComma, 0.5f},
+        {"1.234,5", kComma, 1234.5f},
+        {"1,000", kPoint, 1000.0f},
+        {"1,5", kPoint, 15.0f},
+        // too small for single precision: the nearest float, or 0
+        {"1e-45", kPoint, 1.401298e-45f},
+        {"1e-400", kPoint, 0.0f},
+        {"-1e-400", kComma, 0.0f},
+        {"0." + std::string(330, '0') + "1", kComma, 0.0f},
+        {"0.00000000000000000000000000000000000000000000001e2", kComma, 1.401298e-45f},
+        {"0.00000000000000000000000000000000000000000000001e1", kComma, 0.0f},
+        // up to what still rounds to the largest float
+        {"3.4028235e38", kPoint, 3.40282347e38f},
+        {"340282350000000000000000000000000000000", kComma, 3.40282347e38f},
+        {"0.0000034028235e44", kPoint, 3.40282347e38f},
+        {"3.4028236e38", kPoint, std::nullopt},
+        {"1e39", kPoint, std::nullopt},
+        {"-1e39", kComma, std::nullopt},
+        {"1e-99999999999999999999", kPoint, 0.0f},
+        {"1e99999999999999999999", kPoint, std::nullopt},
+        // no number
+        {"", kPoint, std::nullopt},
+        {"-", kPoint, std::nullopt},
+        {"abc", kPoint, std::nullopt},
+        {"10)", kPoint, std::nullopt},
+        {"1 2", kPoint, std::nullopt},
+        {"inf", kPoint, std::nullopt},
+        {"nan", kComma, std::nullopt},
+        {"0x10", kPoint, std::nullopt},
+        {"1.2.3", kPoint, std::nullopt},
+        {"e5", kPoint, std::nullopt},
+        {"%lat", kPoint, std::nullopt},
+        {" 1", kPoint, std::nullopt},
+        {"\t1", kPoint, std::nullopt},
+        {"1\t", kComma, std::nullopt},
+        {"1,2,3", kComma, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text.substr(0, 60));
+        EXPECT_EQ(parse_number(row.text, row.locale), row.value);
+    }
 }
 
 } // namespace
