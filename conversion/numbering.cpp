@@ -1,6 +1,10 @@
 #include "numbering.h"
 
+#include "renaming.h"
+#include "replace_all.h"
+#include "scm_layout.h"
 #include "short_text.h"
+#include "text_file.h"
 
 #include <algorithm>
 #include <bitset>
@@ -17,23 +21,6 @@ std::bitset<256> after_percent(std::string_view text) {
          at = text.find('%', at + 1))
         seen.set(static_cast<unsigned char>(text[at + 1]));
     return seen;
-}
-
-// Replaces every occurrence, left to right, without scanning what it inserted.
-bool replace_all(const std::string& text, std::string_view from, std::string_view to,
-                 std::string& out) {
-    std::size_t at = text.find(from);
-    if (at == std::string::npos)
-        return false;
-    out.clear();
-    std::size_t copied = 0;
-    for (; at != std::string::npos; at = text.find(from, copied)) {
-        out.append(text, copied, at - copied);
-        out.append(to);
-        copied = at + from.size();
-    }
-    out.append(text, copied);
-    return true;
 }
 
 // The test that renumber_in_one_pass explains, for a placeholder at `at` that
@@ -162,10 +149,10 @@ void Numbering::renumber_one_after_another(std::string_view line, std::string& o
     for (const Replacement& replacement : replacements_) {
         if (!seen.test(static_cast<unsigned char>(replacement.placeholder[1])))
             continue;
-        if (replace_all(out, replacement.placeholder, replacement.text, scratch_)) {
-            out.swap(scratch_);
-            seen = after_percent(out);
-        }
+        if (out.find(replacement.placeholder) == std::string::npos)
+            continue;
+        out = replace_all(out, replacement.placeholder, replacement.text);
+        seen = after_percent(out);
     }
 }
 
@@ -181,6 +168,29 @@ void Numbering::append_renumbered(std::string_view line, std::string& out) {
     out.resize(start);
     renumber_one_after_another(line, scratch_result_);
     out.append(scratch_result_);
+}
+
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+                                       LineWriter& scm) {
+    for (const std::string& line : numbering.parameter_lines())
+        scm.write_line(line);
+    scm.write_line("");
+    scm.write_line(kScmTrailer);
+    scm.write_line("");
+
+    WorkFileSize size;
+    std::string renamed;
+    std::string_view line;
+    while (source.read_line(line)) {
+        if (lines == MacroLines::Numbered) {
+            rename_placeholders(line, renamed);
+            line = renamed;
+        }
+        numbering.append_renumbered(line, scm.line_text());
+        scm.end_line();
+        size.add(line);
+    }
+    return size;
 }
 
 } // namespace trellwick
