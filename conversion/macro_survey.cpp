@@ -15,11 +15,7 @@ void MacroSurvey::add_line(std::string_view line) {
 std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     std::string_view line;
     while (source.read_line(line)) {
-        if (lines == MacroLines::Numbered) {
-            rename_placeholders(line, renamed_);
-            line = renamed_;
-        }
-        add_line(line);
+        add_line(lines == MacroLines::Numbered ? renamed_line(line, renamed_) : line);
     }
     if (source.failed())
         return "Cannot read " + source.name() + ": " + source.error();

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -12,36 +11,6 @@ namespace {
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// Most numbers of a macro are short decimals such as 12.75, read here
-// without the general parser's cost. Their digits make a whole number below
-// 10^15 and 10^k for k fraction digits is exact too, so the one rounding of
-// the division gives the double nearest to the text, as from_chars does.
-// Nothing for any other text, which the general parser then reads.
-std::optional<double> parse_short_decimal(std::string_view text) {
-    constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::uint64_t whole = 0;
-    std::size_t digits = 0;
-    std::size_t point = std::string_view::npos;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (is_digit(c)) {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-        } else if (c == '.' && point == std::string_view::npos) {
-            point = i;
-        } else {
-            return std::nullopt;
-        }
-    }
-    // A point first or last ("5." or ".5") is left to the general parser.
-    if (digits == 0 || digits >= kPowersOfTen.size() || point == 0 || point + 1 == text.size())
-        return std::nullopt;
-    const std::size_t fraction_digits =
-        point == std::string_view::npos ? 0 : text.size() - point - 1;
-    return static_cast<double>(whole) / kPowersOfTen[fraction_digits];
 }
 
 // Sign, digits with an optional "." fraction, optional exponent; nothing else.
@@ -55,10 +24,6 @@ std::optional<float> parse_plain(std::string_view text) {
     // number starts with a digit or with the point of its fraction.
     if (text.empty() || !(is_digit(text.front()) || text.front() == '.'))
         return std::nullopt;
-    if (const auto value = parse_short_decimal(text)) {
-        const auto single = static_cast<float>(*value);
-        return negative ? -single : single;
-    }
     // Read in double precision, so that a value too small for single
     // precision becomes its nearest float (or 0) instead of a failure.
     double value = 0;

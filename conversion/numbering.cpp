@@ -92,6 +92,11 @@ Numbering::Numbering(const PlaceholderUsage& usage,
         {"%v2=", ""},
         {"%v2v", ""},
     }};
+    for (const Replacement& replacement : replacements_) {
+        Candidates& candidates =
+            by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
+        candidates.replacements[candidates.count++] = &replacement;
+    }
 }
 
 // Replacing placeholder after placeholder over the whole line comes to the
@@ -119,12 +124,12 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
     for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
         const std::string_view rest = line.substr(at);
         const Replacement* found = nullptr;
-        for (const Replacement& replacement : replacements_) {
-            if (rest.size() > 1 && replacement.placeholder[1] == rest[1] &&
-                begins_with(rest, replacement.placeholder)) {
-                found = &replacement;
-                break;
-            }
+        if (rest.size() > 1) {
+            const Candidates& candidates =
+                by_second_character_[static_cast<unsigned char>(rest[1])];
+            for (std::size_t i = 0; i < candidates.count && !found; ++i)
+                if (begins_with(rest, candidates.replacements[i]->placeholder))
+                    found = candidates.replacements[i];
         }
         if (!found) {
             ++at;
@@ -133,11 +138,11 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
         const bool after_placeholder = at > 0 && copied == at;
         if (!found->text.starts_with('%') && !removal_joins_nothing(line, at, after_placeholder))
             return false;
-        out.append(line, copied, at - copied).append(found->text);
+        out.append(line.data() + copied, at - copied).append(found->text);
         at += found->placeholder.size();
         copied = at;
     }
-    out.append(line, copied);
+    out.append(line.data() + copied, line.size() - copied);
     return true;
 }
 
@@ -182,10 +187,8 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     std::string renamed;
     std::string_view line;
     while (source.read_line(line)) {
-        if (lines == MacroLines::Numbered) {
-            rename_placeholders(line, renamed);
-            line = renamed;
-        }
+        if (lines == MacroLines::Numbered)
+            line = renamed_line(line, renamed);
         numbering.append_renumbered(line, scm.line_text());
         scm.end_line();
         size.add(line);

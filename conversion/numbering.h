@@ -43,6 +43,13 @@ private:
 
     std::array<std::string, 3> parameter_lines_;
     std::array<Replacement, 18> replacements_;
+    // For each character after a "%", the replacements whose placeholder has
+    // it there, in the table's order: a "%" is compared with at most eight.
+    struct Candidates {
+        std::array<const Replacement*, 8> replacements{};
+        std::size_t count = 0;
+    };
+    std::array<Candidates, 256> by_second_character_;
     // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
 };
