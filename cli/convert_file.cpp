@@ -109,10 +109,8 @@ bool FileConversion::write(const std::filesystem::path& target, LineReader& api,
     if (!error.empty())
         return fail(error);
 
-    // The destination may have appeared while the file was converted.
-    if (const std::string refusal = destination_refusal(job_.api, job_.scm, settings_.force);
-        !refusal.empty())
-        return fail(refusal);
+    // A destination that appeared while the file was converted is replaced
+    // only with --force.
     if (const std::string put_error = staged.file->put_in_place(settings_.force);
         !put_error.empty())
         return fail(put_error);
