@@ -64,7 +64,8 @@ private:
 } // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
-    : source_(std::move(source)), name_(std::move(name)), buffer_(kChunk) {}
+    : source_(std::move(source)), name_(std::move(name)),
+      buffer_(std::make_unique_for_overwrite<char[]>(kChunk)), capacity_(kChunk) {}
 
 LineReader::~LineReader() = default;
 
@@ -73,16 +74,21 @@ bool LineReader::fill() {
     if (at_end_ || failed())
         return false;
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         discarded_ += begin_;
         begin_ = 0;
     }
     next_cr_ = next_lf_ = kUnknown;
-    if (end_ == buffer_.size())
-        buffer_.resize(buffer_.size() * 2);
+    if (end_ == capacity_) {
+        // A line longer than the buffer: twice the room, the bytes kept.
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
+    }
     std::size_t got = 0;
-    if (!source_->read(buffer_.data() + end_, buffer_.size() - end_, got)) {
+    if (!source_->read(buffer_.get() + end_, capacity_ - end_, got)) {
         error_ = source_->error();
         if (error_.empty())
             error_ = "read error";
@@ -109,8 +115,8 @@ bool LineReader::read_line(std::string& line) {
 // whichever the file uses.
 std::size_t LineReader::line_end(std::size_t from) {
     const auto find = [&](char c) {
-        const void* found = std::memchr(buffer_.data() + from, c, end_ - from);
-        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
+        const void* found = std::memchr(buffer_.get() + from, c, end_ - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get())
                      : end_;
     };
     if (next_cr_ == kUnknown || next_cr_ < from)
@@ -132,7 +138,7 @@ bool LineReader::read_line(std::string_view& line) {
                     return false;
                 stop = begin_ + offset;
             }
-            line = std::string_view(buffer_.data() + begin_, stop - begin_);
+            line = std::string_view(buffer_.get() + begin_, stop - begin_);
             std::size_t next = stop + 1;
             if (buffer_[stop] == '\r' && next < end_ && buffer_[next] == '\n')
                 ++next;
@@ -143,7 +149,7 @@ bool LineReader::read_line(std::string_view& line) {
         if (!fill()) {
             if (failed() || unread == 0)
                 return false;
-            line = std::string_view(buffer_.data() + begin_, unread);
+            line = std::string_view(buffer_.get() + begin_, unread);
             begin_ = end_;
             return true;
         }

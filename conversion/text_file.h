@@ -57,7 +57,10 @@ private:
 
     std::unique_ptr<ByteSource> source_;
     std::string name_;
-    std::vector<char> buffer_;
+    // Not cleared when made: a small file's conversion would clear more bytes
+    // than it reads.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::size_t discarded_ = 0; // bytes dropped from the buffer's front
