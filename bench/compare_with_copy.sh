@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Times trellwick-convert on a generated 100 MB API macro against a plain `cp`
-# of the same file and against `sed` doing the 18 placeholder renamings, in one
-# run on one machine, and measures the converter's peak memory.
+# Times trellwick-convert against `cp` (and `sed`) in one run on one machine:
+#  - a generated 100 MB API macro, against a copy of it and against `sed` doing
+#    the 18 placeholder renamings;
+#  - a generated library of 2,000 macros of 2 to 50 KB, converted by one call
+#    with --output-dir, against copying the same files into one folder;
+# and measures the converter's peak memory on 1 MB and on the large macro.
 #
-#   bench/compare_with_copy.sh [MEGABYTES]     (default 100)
+#   bench/compare_with_copy.sh [MEGABYTES [MACROS [ROUNDS]]]   (default 100 2000 7)
 #
-# BUILD_DIR names the Release build to use (default build-bench).
+# BUILD_DIR names the Release build to use (default build-bench); CONVERT names
+# another trellwick-convert to time instead of the build's. Every figure
+# is the median of ROUNDS runs, the tools taking turns in each round so that
+# other work on the machine weighs on all of them alike.
 #
-# Aims: the whole conversion within 4 times the copy, at least 10 times faster
-# than sed, and under 20 MB of peak memory whatever the size.
+# Aims: the library within 2 times the copy, the large macro within 3 times
+# the copy and at least 10 times faster than sed, and under 20 MB of peak
+# memory whatever the size.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 megabytes="${1:-100}"
+macros="${2:-2000}"
+rounds="${3:-7}"
 build="${BUILD_DIR:-$root/build-bench}"
 
 if [ ! -x /usr/bin/time ]; then
@@ -19,14 +28,22 @@ if [ ! -x /usr/bin/time ]; then
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRELLWICK_BENCH=ON \
     -DTRELLWICK_GUI=OFF >/dev/null
-cmake --build "$build" -j2 --target trellwick-convert generate_macro >/dev/null
-convert="$build/cli/trellwick-convert"
+if [ -n "${CONVERT:-}" ]; then
+    cmake --build "$build" -j2 --target generate_macro >/dev/null
+    convert="$CONVERT"
+else
+    cmake --build "$build" -j2 --target trellwick-convert generate_macro >/dev/null
+    convert="$build/cli/trellwick-convert"
+fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$build/bench/generate_macro" "$work/macro.api" "$megabytes"
 "$build/bench/generate_macro" "$work/small.api" 1
+mkdir "$work/library"
+"$build/bench/generate_macro" --library "$work/library" "$macros"
 size="$(stat -c %s "$work/macro.api")"
+library_size="$(du -sb "$work/library" | cut -f1)"
 
 # The renaming table, in its order, as sed substitutions.
 cat >"$work/renaming.sed" <<'SED'
@@ -52,43 +69,60 @@ SED
 
 options=(--type Hangars --name Hangar --bitmap hangar.bmp --force
          --param 1=Colour --param 2=Brightness --param 3=Roof --param 4=Door)
-run_copy() { rm -f "$work/copy.api"; cp "$work/macro.api" "$work/copy.api"; }
+run_copy() { cp "$work/macro.api" "$work/copy.api"; }
 run_convert() { "$convert" "${options[@]}" "$work/macro.api" "$work/macro.scm"; }
 run_sed() { sed -f "$work/renaming.sed" "$work/macro.api" >"$work/sed.out"; }
-
-# Best of five wall-clock runs, in seconds; the first run of each warms up.
-best_of() {
-    local best="" start end elapsed
-    "$@"
-    for _ in 1 2 3 4 5; do
-        start="$(date +%s%N)"
-        "$@"
-        end="$(date +%s%N)"
-        elapsed=$((end - start))
-        if [ -z "$best" ] || [ "$elapsed" -lt "$best" ]; then
-            best="$elapsed"
-        fi
-    done
-    awk -v ns="$best" 'BEGIN { printf "%.3f", ns / 1e9 }'
+run_copy_library() { cp "$work"/library/*.api "$work/out/"; }
+run_convert_library() {
+    "$convert" --type Hangars --param 1=Colour --param 2=Brightness --param 3=Roof \
+        --param 4=Door --quiet --output-dir "$work/out" "$work"/library/*.api
 }
+# Each timed run starts from the same state: no output file, no output folder.
+clean() { rm -rf "$work/copy.api" "$work/macro.scm" "$work/sed.out" "$work/out"; mkdir "$work/out"; }
+
+# Nanoseconds of wall-clock time of one run, appended to the file $1.
+time_into() {
+    local into="$1" start end
+    shift
+    clean
+    start="$(date +%s%N)"
+    "$@"
+    end="$(date +%s%N)"
+    echo $((end - start)) >>"$work/$into"
+}
+median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { printf "%.3f", v[int((NR + 1) / 2)] / 1e9 }'; }
+ratio() { awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { printf f, a / b }'; }
+
+tools=(copy convert sed copy_library convert_library)
+for tool in "${tools[@]}"; do clean; "run_$tool"; done # warm the page cache
+for _ in $(seq "$rounds"); do
+    for tool in "${tools[@]}"; do time_into "$tool.ns" "run_$tool"; done
+done
+clean
 
 peak_kb() {
     /usr/bin/time -v "$convert" "${options[@]}" "$1" "$work/peak.scm" 2>&1 >/dev/null |
         awk -F': ' '/Maximum resident set size/ { print $2 }'
 }
 
-copy="$(best_of run_copy)"
-converted="$(best_of run_convert)"
-sed_time="$(best_of run_sed)"
+copy="$(median copy.ns)"
+converted="$(median convert.ns)"
+sed_time="$(median sed.ns)"
+copy_library="$(median copy_library.ns)"
+converted_library="$(median convert_library.ns)"
 
-printf 'API macro:           %d bytes (%s MB)\n' "$size" "$megabytes"
-printf 'cp:                  %s s\n' "$copy"
-printf 'trellwick-convert:   %s s  (%s MB/s)\n' "$converted" \
+printf 'Medians of %s interleaved rounds.\n' "$rounds"
+printf 'Large macro:          %d bytes (%s MB)\n' "$size" "$megabytes"
+printf '  cp:                 %s s\n' "$copy"
+printf '  trellwick-convert:  %s s  (%s MB/s)\n' "$converted" \
     "$(awk -v s="$size" -v t="$converted" 'BEGIN { printf "%.0f", s / 1048576 / t }')"
-printf 'sed, 18 renamings:   %s s\n' "$sed_time"
-printf 'convert / cp:        %s  (aim: at most 4)\n' \
-    "$(awk -v a="$converted" -v b="$copy" 'BEGIN { printf "%.2f", a / b }')"
-printf 'sed / convert:       %s  (aim: at least 10)\n' \
-    "$(awk -v a="$sed_time" -v b="$converted" 'BEGIN { printf "%.1f", a / b }')"
-printf 'peak memory:         %s kB for %s MB, %s kB for 1 MB  (aim: under 20 MB)\n' \
+printf '  sed, 18 renamings:  %s s\n' "$sed_time"
+printf 'Library:              %s macros, %d bytes\n' "$macros" "$library_size"
+printf '  cp into one folder: %s s\n' "$copy_library"
+printf '  trellwick-convert:  %s s  (%s ms a file)\n' "$converted_library" \
+    "$(awk -v t="$converted_library" -v n="$macros" 'BEGIN { printf "%.2f", t * 1000 / n }')"
+printf 'library convert / cp: %s  (aim: at most 2)\n' "$(ratio "$converted_library" "$copy_library" %.2f)"
+printf 'large convert / cp:   %s  (aim: at most 3)\n' "$(ratio "$converted" "$copy" %.2f)"
+printf 'large sed / convert:  %s  (aim: at least 10)\n' "$(ratio "$sed_time" "$converted" %.1f)"
+printf 'peak memory:          %s kB for %s MB, %s kB for 1 MB  (aim: under 20 MB)\n' \
     "$(peak_kb "$work/macro.api")" "$megabytes" "$(peak_kb "$work/small.api")"

@@ -76,7 +76,7 @@ bool write_macro(const std::filesystem::path& path, const MacroShape& shape) {
     std::string piece;
     while (written && size < shape.bytes) {
         piece.clear();
-        while (piece.size() < (1 << 16))
+        while (piece.size() < (1 << 16) && size + piece.size() < shape.bytes)
             objects.append_object(piece);
         written = std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
         size += piece.size();

@@ -1,76 +1,55 @@
 #include "cli/convert_file.h"
 
 #include "cli/code_page_text.h"
-#include "cli/command_line_host.h"
 #include "cli/destination.h"
-#include "cli/private_directory.h"
+#include "cli/staged_file.h"
+#include "conversion/messages.h"
 #include "conversion/steps.h"
 #include "conversion/text_file.h"
+#include "conversion/two_pass_conversion.h"
 
 #include <system_error>
 
 namespace trellwick::cli {
 namespace {
 
-constexpr std::string_view kWorkFileName = "the converted macro";
+// The messages name the macro as they would name the window's work file.
+constexpr std::string_view kConvertedMacro = "the converted macro";
 
-// One run of the steps for one API file, reporting under that file's name.
+// One API file converted, reporting under that file's name.
 class FileConversion {
 public:
     FileConversion(const FileJob& job, const ConversionSettings& settings, Diagnostics& diagnostics)
         : job_(job), settings_(settings), diagnostics_(diagnostics), label_(display_path(job.api)),
-          host_(settings.force) {}
+          survey_(settings.locale) {}
 
-    // Runs the three steps with the SCM file going to `scm`; true when it is
-    // complete and closed.
-    bool run(const std::filesystem::path& scm, const std::filesystem::path& work_file);
+    // True when the SCM file is complete and in place.
+    bool run(const std::filesystem::path& target);
 
+private:
     bool fail(std::string_view problem) {
         diagnostics_.error(label_, problem);
         return false;
     }
-
-private:
-    bool went_on(StepOutcome outcome);
     bool take_proposals(const std::optional<std::string>& title);
     bool descriptions_given();
+    bool write(const std::filesystem::path& target, LineReader& api, const std::string& size_line);
 
     const FileJob& job_;
     const ConversionSettings& settings_;
     Diagnostics& diagnostics_;
     std::string label_;
-    std::string work_file_;
-    CommandLineHost host_;
     ConversionForm form_;
+    MacroSurvey survey_;
 };
-
-// What the window would have shown during a step: warnings when the step went
-// on, and when it stopped, its last message is the reason. The private work
-// file means nothing to the user and is gone when the message is read, so it
-// is named by what it holds.
-bool FileConversion::went_on(StepOutcome outcome) {
-    std::vector<std::string> messages = host_.take_messages();
-    if (outcome == StepOutcome::Stopped && messages.empty())
-        messages.push_back("the conversion stopped");
-    for (std::string& message : messages) {
-        for (auto at = message.find(work_file_); at != std::string::npos;
-             at = message.find(work_file_, at))
-            message.replace(at, work_file_.size(), kWorkFileName);
-    }
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        if (outcome == StepOutcome::Stopped && i + 1 == messages.size())
-            diagnostics_.error(label_, messages[i]);
-        else
-            diagnostics_.warning(label_, messages[i]);
-    }
-    return outcome != StepOutcome::Stopped;
-}
 
 // The name and bitmap: given on the command line, or the window's proposals
 // from the API file's name.
 bool FileConversion::take_proposals(const std::optional<std::string>& title) {
     const std::string file_name = display_path(job_.api.filename());
     const std::string code_page(code_page_name());
+    form_.filetitle = title.value_or("");
+    propose_name_and_bitmap(form_);
     if (settings_.texts.name) {
         form_.txt_name = *settings_.texts.name;
     } else if (!title) {
@@ -88,6 +67,10 @@ bool FileConversion::take_proposals(const std::optional<std::string>& title) {
         return fail("no bitmap name can be proposed from \"" + file_name +
                     "\" (it holds neither \".api\" nor \".scm\"); give --bitmap");
     }
+    form_.opt_asd2t = settings_.texts.type_index;
+    form_.txt_typeother = settings_.texts.type_other;
+    if (!macro_information_complete(form_))
+        return fail(kFillAllFieldsMessage);
     return true;
 }
 
@@ -96,7 +79,7 @@ bool FileConversion::take_proposals(const std::optional<std::string>& title) {
 bool FileConversion::descriptions_given() {
     bool given = true;
     for (int i = 0; i < 4; ++i) {
-        if (!form_.usage.user_parameter(i))
+        if (!survey_.usage().user_parameter(i))
             continue;
         const auto& description = settings_.texts.descriptions[static_cast<std::size_t>(i)];
         if (description && !description->empty())
@@ -109,71 +92,61 @@ bool FileConversion::descriptions_given() {
     return given;
 }
 
-bool FileConversion::run(const std::filesystem::path& scm, const std::filesystem::path& work_file) {
-    const StepEnvironment environment{work_file, settings_.locale};
-    work_file_ = display_path(work_file);
-    const std::optional<std::string> title = file_name_in_code_page(job_.api);
-    form_.txt_api = job_.api;
-    form_.txt_scm = scm;
-    form_.filetitle = title.value_or("");
-    if (!went_on(convert_step(form_, host_, environment)) || !take_proposals(title))
+bool FileConversion::write(const std::filesystem::path& target, LineReader& api,
+                           const std::string& size_line) {
+    StagedFile::Created staged = StagedFile::create(target);
+    if (!staged.file)
+        return fail(staged.error);
+    ScmTexts texts{form_.txt_name, macro_type(form_), form_.txt_bmp, {}};
+    for (std::size_t i = 0; i < texts.descriptions.size(); ++i)
+        texts.descriptions[i] = settings_.texts.descriptions[i].value_or("");
+
+    LineWriter scm(staged.file->take_stream(), target);
+    std::string error = write_scm_file(api, survey_, size_line, texts, scm);
+    const std::string close_error = scm.close();
+    if (error.empty())
+        error = close_error;
+    if (!error.empty())
+        return fail(error);
+
+    // A destination that appeared while the file was converted is replaced
+    // only with --force.
+    if (const std::string put_error = staged.file->put_in_place(settings_.force);
+        !put_error.empty())
+        return fail(put_error);
+    return true;
+}
+
+bool FileConversion::run(const std::filesystem::path& target) {
+    OpenedReader api = open_text_file(job_.api);
+    if (!api.reader)
+        return fail(api.error);
+    if (const std::string error = survey_.read(*api.reader, MacroLines::Numbered); !error.empty())
+        return fail(error);
+    if (!take_proposals(file_name_in_code_page(job_.api)))
         return false;
 
-    form_.opt_asd2t = settings_.texts.type_index;
-    form_.txt_typeother = settings_.texts.type_other;
-    for (std::size_t i = 0; i < form_.txt_up.size(); ++i)
-        form_.txt_up[i].text = settings_.texts.descriptions[i].value_or("");
-    const StepOutcome information = macro_information_step(form_, host_, environment);
-    if (!went_on(information))
-        return false;
-    if (information == StepOutcome::Finished)
-        return true;
+    const Extent extent = survey_.extent();
+    if (extent.fell_back)
+        diagnostics_.warning(label_, kSizeFallbackMessage);
+    const MacroSurvey::SizeLine size_line = survey_.size_line(extent, kConvertedMacro);
+    if (!size_line.error.empty())
+        return fail(size_line.error);
     if (!descriptions_given())
         return false;
-    return went_on(cmd_up_Click(form_, host_));
+    return write(target, *api.reader, size_line.line);
 }
 
 } // namespace
 
 bool convert_file(const FileJob& job, const ConversionSettings& settings,
                   Diagnostics& diagnostics) {
-    const std::string label = display_path(job.api);
-    const auto fail = [&](std::string_view problem) {
-        diagnostics.error(label, problem);
-        return false;
-    };
-    const std::filesystem::path target = write_target(job.scm);
     if (const std::string refusal = destination_refusal(job.api, job.scm, settings.force);
-        !refusal.empty())
-        return fail(refusal);
-
-    const auto work = PrivateDirectory::create_temporary("trellwick-convert-");
-    if (!work.directory)
-        return fail(work.error);
-    const auto staging = PrivateDirectory::create(target.parent_path(), ".trellwick-convert-");
-    if (!staging.directory)
-        return fail(staging.error);
-
-    // The conversion's files are closed before the directories that hold them go.
-    const std::filesystem::path staged = staging.directory->path() / target.filename();
-    if (!FileConversion(job, settings, diagnostics)
-             .run(staged, work.directory->path() / "macro.temp"))
+        !refusal.empty()) {
+        diagnostics.error(display_path(job.api), refusal);
         return false;
-
-    // The destination may have appeared while the file was converted.
-    if (const std::string refusal = destination_refusal(job.api, job.scm, settings.force);
-        !refusal.empty())
-        return fail(refusal);
-    std::error_code error;
-    // An overwritten file keeps its permissions, as when the window writes it
-    // in place.
-    const auto existing = std::filesystem::status(target, error);
-    if (!error && std::filesystem::is_regular_file(existing))
-        std::filesystem::permissions(staged, existing.permissions(), error);
-    std::filesystem::rename(staged, target, error);
-    if (error)
-        return fail("Cannot write " + display_path(target) + ": " + error.message());
-    return true;
+    }
+    return FileConversion(job, settings, diagnostics).run(write_target(job.scm));
 }
 
 } // namespace trellwick::cli

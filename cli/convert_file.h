@@ -1,7 +1,7 @@
 #pragma once
 
-// One API macro converted into one SCM file by the window's three steps, with
-// the command line's texts in place of the window's fields.
+// One API macro converted into one SCM file, byte for byte as the window's
+// three steps would, with the command line's texts in place of the fields.
 
 #include "cli/diagnostics.h"
 #include "cli/macro_texts.h"
@@ -22,8 +22,8 @@ struct FileJob {
     std::filesystem::path scm;
 };
 
-// Converts `job.api` into `job.scm`, byte for byte as the window would. The
-// work file lies in a private temporary directory, and the SCM file is written
+// Converts `job.api` into `job.scm`, byte for byte as the window would,
+// reading the API file twice and keeping no work file. The SCM file is written
 // beside its destination and put in place only once it is complete, so that a
 // failure leaves the destination as it was. Problems go to `diagnostics` under
 // the API file's name. True when the SCM file was written.

@@ -1,33 +1,13 @@
 #include "file_checks.h"
 #include "messages.h"
 #include "renaming.h"
+#include "replace_all.h"
 #include "steps.h"
 
 #include <string>
 
 namespace trellwick {
 namespace {
-
-std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
-    std::string result;
-    std::size_t copied = 0;
-    for (auto at = text.find(from); at != std::string_view::npos; at = text.find(from, copied)) {
-        result.append(text.substr(copied, at - copied)).append(to);
-        copied = at + from.size();
-    }
-    result.append(text.substr(copied));
-    return result;
-}
-
-// Name and bitmap proposals for step 2, from the name of the file last chosen.
-void propose_name_and_bitmap(ConversionForm& form) {
-    const std::string& title = form.filetitle;
-    if (title.find(".api") != std::string::npos)
-        form.txt_bmp = replace_all(title, ".api", ".bmp");
-    if (title.find(".scm") != std::string::npos)
-        form.txt_bmp = replace_all(title, ".scm", ".bmp");
-    form.txt_name = title.substr(0, title.find('.'));
-}
 
 // Copies the API macro into the work file with its placeholders renamed. The
 // lines go to a file beside the work file that replaces it only once it is
@@ -71,6 +51,15 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
 }
 
 } // namespace
+
+void propose_name_and_bitmap(ConversionForm& form) {
+    const std::string& title = form.filetitle;
+    if (title.find(".api") != std::string::npos)
+        form.txt_bmp = replace_all(title, ".api", ".bmp");
+    if (title.find(".scm") != std::string::npos)
+        form.txt_bmp = replace_all(title, ".scm", ".bmp");
+    form.txt_name = title.substr(0, title.find('.'));
+}
 
 StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment& environment) {
     host.close_preferences();

@@ -12,6 +12,14 @@ UniqueFile open_file(const std::filesystem::path& path, bool for_writing) {
 #endif
 }
 
+UniqueFile create_new_file(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return UniqueFile(_wfopen(path.c_str(), L"wbx"));
+#else
+    return UniqueFile(std::fopen(path.c_str(), "wbx"));
+#endif
+}
+
 std::string display_path(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());

@@ -27,6 +27,10 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 // writing. Null on failure, with errno set.
 UniqueFile open_file(const std::filesystem::path& path, bool for_writing);
 
+// Creates the file in binary mode for writing only when nothing has its name
+// yet. Null on failure, with errno set (EEXIST when the name is taken).
+UniqueFile create_new_file(const std::filesystem::path& path);
+
 // The path as UTF-8 text for messages.
 std::string display_path(const std::filesystem::path& path);
 

@@ -1,5 +1,5 @@
-#include "extent.h"
 #include "file_checks.h"
+#include "macro_survey.h"
 #include "macro_types.h"
 #include "messages.h"
 #include "scm_layout.h"
@@ -10,21 +10,8 @@
 namespace trellwick {
 namespace {
 
-bool inputs_complete(const ConversionForm& form) {
-    if (form.txt_bmp.empty() || form.txt_name.empty() || !form.opt_asd2t)
-        return false;
-    return !(*form.opt_asd2t == kOtherTypeIndex && form.txt_typeother.empty());
-}
-
-std::string macro_type(const ConversionForm& form) {
-    if (*form.opt_asd2t == kOtherTypeIndex)
-        return form.txt_typeother;
-    return std::string(kMacroTypeCaptions.at(static_cast<std::size_t>(*form.opt_asd2t)));
-}
-
-// What the passes over the work file found, before anything is written.
+// What the reading of the work file found, before anything is written.
 struct Survey {
-    Extent extent;
     PlaceholderUsage usage;
     WorkFileSize size;
     std::string size_line;
@@ -37,50 +24,42 @@ std::unique_ptr<LineReader> reopen(const std::filesystem::path& work, std::strin
     return std::move(opened.reader);
 }
 
-// What the passes over the work file look for: the measurement, the
-// placeholder scan and, for a macro without "%sca", the reference point's
-// scale, all found in one reading. Everything that can fail while reading the
-// work file fails here, before the SCM file is touched.
+// The measurement, the placeholder scan and, for a macro without "%sca", the
+// reference point's scale, all found in one reading. Everything that can fail
+// while reading the work file fails here, before the SCM file is touched.
 std::string survey_work_file(const StepEnvironment& environment, Host& host, Survey& survey) {
     std::string error;
     auto work = reopen(environment.work_file, error);
     if (!work)
         return error;
-    ExtentMeasurement measurement(environment.locale);
-    ReferenceScale reference;
-    std::string_view line;
-    while (work->read_line(line)) {
-        measurement.add_line(line);
-        scan_line(line, survey.usage);
-        reference.add_line(line);
-        survey.size.add(line);
-    }
-    if (work->failed())
-        return "Cannot read " + work->name() + ": " + work->error();
-    survey.extent = measurement.finish(false);
-    if (survey.extent.fell_back)
+    MacroSurvey macro(environment.locale);
+    if (error = macro.read(*work, MacroLines::Renamed); !error.empty())
+        return error;
+    const Extent extent = macro.extent();
+    if (extent.fell_back)
         host.warn(std::string(kSizeFallbackMessage));
-
-    if (survey.usage.sca) {
-        survey.size_line = autoscale_size_line(survey.extent, environment.locale);
-        return {};
-    }
-    const Scale scale = reference.finish(environment.locale);
-    if (!scale.value)
-        return "Cannot read the scale of the reference point in " + work->name() + ": " +
-               scale.problem;
-    const auto fixed = fixed_size_line(survey.extent, *scale.value, environment.locale);
-    if (!fixed)
-        return "Cannot write the size of the object: the size times the scale is too large";
-    survey.size_line = *fixed;
-    return {};
+    MacroSurvey::SizeLine size_line = macro.size_line(extent, work->name());
+    survey = {macro.usage(), macro.size(), std::move(size_line.line)};
+    return size_line.error;
 }
 
 } // namespace
 
+bool macro_information_complete(const ConversionForm& form) {
+    if (form.txt_bmp.empty() || form.txt_name.empty() || !form.opt_asd2t)
+        return false;
+    return !(*form.opt_asd2t == kOtherTypeIndex && form.txt_typeother.empty());
+}
+
+std::string macro_type(const ConversionForm& form) {
+    if (*form.opt_asd2t == kOtherTypeIndex)
+        return form.txt_typeother;
+    return std::string(kMacroTypeCaptions.at(static_cast<std::size_t>(*form.opt_asd2t)));
+}
+
 StepOutcome macro_information_step(ConversionForm& form, Host& host,
                                    const StepEnvironment& environment) {
-    if (!inputs_complete(form)) {
+    if (!macro_information_complete(form)) {
         host.warn(std::string(kFillAllFieldsMessage));
         return StepOutcome::Stopped;
     }

@@ -1,6 +1,10 @@
 #include "numbering.h"
 
+#include "renaming.h"
+#include "replace_all.h"
+#include "scm_layout.h"
 #include "short_text.h"
+#include "text_file.h"
 
 #include <algorithm>
 #include <bitset>
@@ -17,23 +21,6 @@ std::bitset<256> after_percent(std::string_view text) {
          at = text.find('%', at + 1))
         seen.set(static_cast<unsigned char>(text[at + 1]));
     return seen;
-}
-
-// Replaces every occurrence, left to right, without scanning what it inserted.
-bool replace_all(const std::string& text, std::string_view from, std::string_view to,
-                 std::string& out) {
-    std::size_t at = text.find(from);
-    if (at == std::string::npos)
-        return false;
-    out.clear();
-    std::size_t copied = 0;
-    for (; at != std::string::npos; at = text.find(from, copied)) {
-        out.append(text, copied, at - copied);
-        out.append(to);
-        copied = at + from.size();
-    }
-    out.append(text, copied);
-    return true;
 }
 
 // The test that renumber_in_one_pass explains, for a placeholder at `at` that
@@ -105,6 +92,11 @@ Numbering::Numbering(const PlaceholderUsage& usage,
         {"%v2=", ""},
         {"%v2v", ""},
     }};
+    for (const Replacement& replacement : replacements_) {
+        Candidates& candidates =
+            by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
+        candidates.replacements[candidates.count++] = &replacement;
+    }
 }
 
 // Replacing placeholder after placeholder over the whole line comes to the
@@ -132,12 +124,12 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
     for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
         const std::string_view rest = line.substr(at);
         const Replacement* found = nullptr;
-        for (const Replacement& replacement : replacements_) {
-            if (rest.size() > 1 && replacement.placeholder[1] == rest[1] &&
-                begins_with(rest, replacement.placeholder)) {
-                found = &replacement;
-                break;
-            }
+        if (rest.size() > 1) {
+            const Candidates& candidates =
+                by_second_character_[static_cast<unsigned char>(rest[1])];
+            for (std::size_t i = 0; i < candidates.count && !found; ++i)
+                if (begins_with(rest, candidates.replacements[i]->placeholder))
+                    found = candidates.replacements[i];
         }
         if (!found) {
             ++at;
@@ -146,11 +138,11 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
         const bool after_placeholder = at > 0 && copied == at;
         if (!found->text.starts_with('%') && !removal_joins_nothing(line, at, after_placeholder))
             return false;
-        out.append(line, copied, at - copied).append(found->text);
+        out.append(line.data() + copied, at - copied).append(found->text);
         at += found->placeholder.size();
         copied = at;
     }
-    out.append(line, copied);
+    out.append(line.data() + copied, line.size() - copied);
     return true;
 }
 
@@ -162,10 +154,10 @@ void Numbering::renumber_one_after_another(std::string_view line, std::string& o
     for (const Replacement& replacement : replacements_) {
         if (!seen.test(static_cast<unsigned char>(replacement.placeholder[1])))
             continue;
-        if (replace_all(out, replacement.placeholder, replacement.text, scratch_)) {
-            out.swap(scratch_);
-            seen = after_percent(out);
-        }
+        if (out.find(replacement.placeholder) == std::string::npos)
+            continue;
+        out = replace_all(out, replacement.placeholder, replacement.text);
+        seen = after_percent(out);
     }
 }
 
@@ -181,6 +173,27 @@ void Numbering::append_renumbered(std::string_view line, std::string& out) {
     out.resize(start);
     renumber_one_after_another(line, scratch_result_);
     out.append(scratch_result_);
+}
+
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+                                       LineWriter& scm) {
+    for (const std::string& line : numbering.parameter_lines())
+        scm.write_line(line);
+    scm.write_line("");
+    scm.write_line(kScmTrailer);
+    scm.write_line("");
+
+    WorkFileSize size;
+    std::string renamed;
+    std::string_view line;
+    while (source.read_line(line)) {
+        if (lines == MacroLines::Numbered)
+            line = renamed_line(line, renamed);
+        numbering.append_renumbered(line, scm.line_text());
+        scm.end_line();
+        size.add(line);
+    }
+    return size;
 }
 
 } // namespace trellwick

@@ -3,6 +3,7 @@
 // The SCM file numbers the placeholders that the macro uses afresh, in the
 // order of its parameter lines, and writes the body with those numbers.
 
+#include "macro_survey.h"
 #include "placeholder_usage.h"
 
 #include <array>
@@ -42,9 +43,25 @@ private:
 
     std::array<std::string, 3> parameter_lines_;
     std::array<Replacement, 18> replacements_;
-    // Kept between lines so that the rare slow lines allocate nothing.
-    std::string scratch_;
+    // For each character after a "%", the replacements whose placeholder has
+    // it there, in the table's order: a "%" is compared with at most eight.
+    struct Candidates {
+        std::array<const Replacement*, 8> replacements{};
+        std::size_t count = 0;
+    };
+    std::array<Candidates, 256> by_second_character_;
+    // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
 };
+
+class LineReader;
+class LineWriter;
+
+// Lines 4 on: the parameter lines, the trailer, and one body line for each
+// line of `source`, renumbered (an API macro's lines renamed first). Returns
+// the size of what was read, renamed, for a comparison with the survey; a
+// read error is left in `source`, a write error in `scm`.
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+                                       LineWriter& scm);
 
 } // namespace trellwick

@@ -48,8 +48,11 @@ void scan_line(std::string_view line, PlaceholderUsage& usage) {
     // it occurs in the code part at all. Every searched text starts with "%"
     // and no two can start at one place, so one walk over the "%" signs of the
     // code part finds them all.
+    const auto first = line.find('%');
+    if (first == std::string_view::npos)
+        return;
     const std::string_view code = line.substr(0, line.find(';'));
-    for (auto at = code.find('%'); at != std::string_view::npos; at = code.find('%', at + 1)) {
+    for (auto at = first; at < code.size(); at = code.find('%', at + 1)) {
         const std::string_view rest = code.substr(at);
         for (const Searched& searched : kSearched) {
             if (rest.starts_with(searched.text)) {

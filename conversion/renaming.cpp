@@ -29,11 +29,11 @@ constexpr std::array<PairsWithDigit, 10> kPairsByDigit = [] {
 // to right pass: every API token starts with "%" followed by a digit and holds
 // no other "%", so no two matches overlap, and a named token ("%" followed by
 // a letter) can never complete a later pair's API token.
-const RenamingPair* match_at(std::string_view line, std::size_t at) {
-    const std::string_view rest = line.substr(at);
-    if (rest.size() < 3 || rest[1] < '0' || rest[1] > '9')
+const RenamingPair* match_at(const char* at, const char* end) {
+    if (end - at < 3 || at[1] < '0' || at[1] > '9')
         return nullptr;
-    const PairsWithDigit& candidates = kPairsByDigit[static_cast<std::size_t>(rest[1] - '0')];
+    const PairsWithDigit& candidates = kPairsByDigit[static_cast<std::size_t>(at[1] - '0')];
+    const std::string_view rest(at, static_cast<std::size_t>(end - at));
     for (std::size_t i = 0; i < candidates.count; ++i)
         if (begins_with(rest, candidates.pairs[i]->api_token))
             return candidates.pairs[i];
@@ -42,29 +42,33 @@ const RenamingPair* match_at(std::string_view line, std::size_t at) {
 
 } // namespace
 
-void rename_placeholders(std::string_view line, std::string& out) {
-    out.clear();
-    append_renamed(line, out);
+std::string_view renamed_line(std::string_view line, std::string& scratch) {
+    // Most lines hold no "%" at all: they are used as they are, uncopied.
+    if (line.empty() || std::memchr(line.data(), '%', line.size()) == nullptr)
+        return line;
+    scratch.clear();
+    append_renamed(line, scratch);
+    return scratch;
 }
 
 void append_renamed(std::string_view line, std::string& out) {
-    std::size_t copied = 0;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        const void* found = std::memchr(line.data() + at, '%', line.size() - at);
+    const char* const end = line.data() + line.size();
+    const char* copied = line.data();
+    const char* at = line.data();
+    while (at != end) {
+        const void* found = std::memchr(at, '%', static_cast<std::size_t>(end - at));
         if (!found)
             break;
-        at = static_cast<std::size_t>(static_cast<const char*>(found) - line.data());
-        if (const RenamingPair* pair = match_at(line, at)) {
-            out.append(line.substr(copied, at - copied));
-            out.append(pair->named_token);
+        at = static_cast<const char*>(found);
+        if (const RenamingPair* pair = match_at(at, end)) {
+            out.append(copied, static_cast<std::size_t>(at - copied)).append(pair->named_token);
             at += pair->api_token.size();
             copied = at;
         } else {
             ++at;
         }
     }
-    out.append(line.substr(copied));
+    out.append(copied, static_cast<std::size_t>(end - copied));
 }
 
 } // namespace trellwick

@@ -37,8 +37,9 @@ inline constexpr std::array<RenamingPair, 18> kRenamingTable{{
     {"%14 ", "%v2v "},
 }};
 
-// Renames every placeholder token of one line into `out`.
-void rename_placeholders(std::string_view line, std::string& out);
+// One line with every placeholder token renamed: the line itself when it holds
+// no "%", otherwise the renamed text in `scratch`.
+std::string_view renamed_line(std::string_view line, std::string& scratch);
 // The same, appended to what `out` already holds (such as a writer's buffer).
 void append_renamed(std::string_view line, std::string& out);
 

@@ -10,6 +10,7 @@
 #include "numeric_locale.h"
 
 #include <filesystem>
+#include <string>
 
 namespace trellwick {
 
@@ -28,6 +29,14 @@ enum class StepOutcome {
 // Step 1: checks the paths, asks before overwriting, copies the API macro into
 // the work file with its placeholders renamed, proposes name and bitmap.
 StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment& environment);
+
+// The name and bitmap proposals of step 1, from `filetitle`.
+void propose_name_and_bitmap(ConversionForm& form);
+
+// Whether name, type and bitmap are given, as step 2 requires.
+bool macro_information_complete(const ConversionForm& form);
+// The chosen type's caption, or the text of "Other, please specify:".
+std::string macro_type(const ConversionForm& form);
 
 // Step 2: checks name, type and bitmap, measures the object, scans for used
 // placeholders, reads the scale, creates the SCM file with lines 1 to 3, and

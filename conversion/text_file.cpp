@@ -3,9 +3,7 @@
 #include "file_access.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
 #include <system_error>
 
@@ -13,35 +11,6 @@ namespace trellwick {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 18;
-
-// The first CR or LF in [from, end), or `end` when there is none. This runs
-// once per line, and lines are short and many: it tests eight bytes at a time
-// for both bytes at once, where memchr would be called once for each.
-const char* find_line_end(const char* from, const char* end) {
-    constexpr std::uint64_t kLowBits = 0x7f7f7f7f7f7f7f7f;
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    // The high bit of every byte of the word that is zero, and no other bit:
-    // adding 0x7f carries into the high bit of every byte but a zero one.
-    const auto zero_bytes = [](std::uint64_t word) {
-        return ~(((word & kLowBits) + kLowBits) | word | kLowBits);
-    };
-    while (end - from >= 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, from, sizeof word);
-        const std::uint64_t found =
-            zero_bytes(word ^ (kOnes * '\r')) | zero_bytes(word ^ (kOnes * '\n'));
-        if (found != 0) {
-            // The first byte in memory is the lowest on a little-endian machine.
-            const int bit = std::endian::native == std::endian::little ? std::countr_zero(found)
-                                                                       : std::countl_zero(found);
-            return from + bit / 8;
-        }
-        from += 8;
-    }
-    while (from != end && *from != '\r' && *from != '\n')
-        ++from;
-    return from;
-}
 
 class FileSource final : public ByteSource {
 public:
@@ -52,6 +21,14 @@ public:
         errno = 0;
         got = std::fread(buffer, 1, size, file_);
         if (got < size && std::ferror(file_)) {
+            error_ = errno_text(errno);
+            return false;
+        }
+        return true;
+    }
+    bool rewind() override {
+        errno = 0;
+        if (std::fseek(file_, 0, SEEK_SET) != 0) {
             error_ = errno_text(errno);
             return false;
         }
@@ -73,6 +50,10 @@ public:
         offset_ += got;
         return true;
     }
+    bool rewind() override {
+        offset_ = 0;
+        return true;
+    }
     std::string error() const override { return {}; }
 
 private:
@@ -83,7 +64,8 @@ private:
 } // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
-    : source_(std::move(source)), name_(std::move(name)), buffer_(kChunk) {}
+    : source_(std::move(source)), name_(std::move(name)),
+      buffer_(std::make_unique_for_overwrite<char[]>(kChunk)), capacity_(kChunk) {}
 
 LineReader::~LineReader() = default;
 
@@ -92,14 +74,21 @@ bool LineReader::fill() {
     if (at_end_ || failed())
         return false;
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
+        discarded_ += begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size())
-        buffer_.resize(buffer_.size() * 2);
+    next_cr_ = next_lf_ = kUnknown;
+    if (end_ == capacity_) {
+        // A line longer than the buffer: twice the room, the bytes kept.
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
+    }
     std::size_t got = 0;
-    if (!source_->read(buffer_.data() + end_, buffer_.size() - end_, got)) {
+    if (!source_->read(buffer_.get() + end_, capacity_ - end_, got)) {
         error_ = source_->error();
         if (error_.empty())
             error_ = "read error";
@@ -121,12 +110,26 @@ bool LineReader::read_line(std::string& line) {
     return true;
 }
 
+// Each kind of line end is searched with memchr, and the place found is kept
+// until a line passes it: every byte is searched at most once for each kind,
+// whichever the file uses.
+std::size_t LineReader::line_end(std::size_t from) {
+    const auto find = [&](char c) {
+        const void* found = std::memchr(buffer_.get() + from, c, end_ - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get())
+                     : end_;
+    };
+    if (next_cr_ == kUnknown || next_cr_ < from)
+        next_cr_ = find('\r');
+    if (next_lf_ == kUnknown || next_lf_ < from)
+        next_lf_ = find('\n');
+    return std::min(next_cr_, next_lf_);
+}
+
 bool LineReader::read_line(std::string_view& line) {
     std::size_t scanned = begin_;
     for (;;) {
-        const char* data = buffer_.data();
-        std::size_t stop =
-            static_cast<std::size_t>(find_line_end(data + scanned, data + end_) - data);
+        std::size_t stop = line_end(scanned);
         if (stop < end_) {
             // A CR as the last byte read may be the first half of a CR LF.
             if (buffer_[stop] == '\r' && stop + 1 == end_) {
@@ -135,7 +138,7 @@ bool LineReader::read_line(std::string_view& line) {
                     return false;
                 stop = begin_ + offset;
             }
-            line = std::string_view(buffer_.data() + begin_, stop - begin_);
+            line = std::string_view(buffer_.get() + begin_, stop - begin_);
             std::size_t next = stop + 1;
             if (buffer_[stop] == '\r' && next < end_ && buffer_[next] == '\n')
                 ++next;
@@ -146,12 +149,31 @@ bool LineReader::read_line(std::string_view& line) {
         if (!fill()) {
             if (failed() || unread == 0)
                 return false;
-            line = std::string_view(buffer_.data() + begin_, unread);
+            line = std::string_view(buffer_.get() + begin_, unread);
             begin_ = end_;
             return true;
         }
         scanned = begin_ + unread;
     }
+}
+
+bool LineReader::rewind() {
+    if (failed())
+        return false;
+    // A whole input that fits the buffer is read again from memory.
+    if (at_end_ && discarded_ == 0) {
+        begin_ = 0;
+        next_cr_ = next_lf_ = kUnknown;
+        return true;
+    }
+    if (!source_->rewind()) {
+        error_ = source_->error();
+        return false;
+    }
+    begin_ = end_ = discarded_ = 0;
+    at_end_ = false;
+    next_cr_ = next_lf_ = kUnknown;
+    return true;
 }
 
 LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)

@@ -1,6 +1,6 @@
 #pragma once
 
-// Line-by-line text files of the conversion: one line in memory at a time.
+// Line-by-line text files of the conversion: one buffer in memory at a time.
 // A line read ends at CR LF, a lone CR or a lone LF, and the line end is not
 // part of the line; every line written ends in CR LF. Bytes are copied as they
 // are (no code page conversion, NUL and bytes above 127 included).
@@ -23,6 +23,8 @@ public:
     virtual ~ByteSource() = default;
     // Fills up to `size` bytes; 0 at the end. Returns false on a read error.
     virtual bool read(char* buffer, std::size_t size, std::size_t& got) = 0;
+    // Starts again at the first byte. Returns false on an error.
+    virtual bool rewind() = 0;
     virtual std::string error() const = 0;
 };
 
@@ -39,18 +41,31 @@ public:
     // The same as a view into the reader's buffer, valid until the next read:
     // no copy for a line that is only looked at.
     bool read_line(std::string_view& line);
+    // Starts again at the first line, for a second reading; an input that fits
+    // the buffer is not read from its source again. False after an error.
+    bool rewind();
     bool failed() const { return !error_.empty(); }
     const std::string& error() const { return error_; }
     const std::string& name() const { return name_; }
 
 private:
     bool fill();
+    // The first CR or LF at or after `from` in the buffer, or end_.
+    std::size_t line_end(std::size_t from);
+
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
 
     std::unique_ptr<ByteSource> source_;
     std::string name_;
-    std::vector<char> buffer_;
+    // Not cleared when made: a small file's conversion would clear more bytes
+    // than it reads.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    std::size_t discarded_ = 0; // bytes dropped from the buffer's front
+    std::size_t next_cr_ = kUnknown;
+    std::size_t next_lf_ = kUnknown;
     bool at_end_ = false;
     std::string error_;
 };

@@ -1,7 +1,6 @@
 #include "file_checks.h"
 #include "messages.h"
 #include "numbering.h"
-#include "scm_layout.h"
 #include "steps.h"
 
 #include <string>
@@ -24,20 +23,8 @@ std::string finish_scm_file(ConversionForm& form) {
     Numbering numbering(form.usage, descriptions);
 
     LineWriter& scm = *form.scm_out;
-    for (const std::string& line : numbering.parameter_lines())
-        scm.write_line(line);
-    scm.write_line("");
-    scm.write_line(kScmTrailer);
-    scm.write_line("");
-
     LineReader& work = *form.work_in;
-    std::string_view line;
-    WorkFileSize size;
-    while (work.read_line(line)) {
-        numbering.append_renumbered(line, scm.line_text());
-        scm.end_line();
-        size.add(line);
-    }
+    const WorkFileSize size = write_parameters_and_body(numbering, work, MacroLines::Renamed, scm);
     std::string error;
     if (work.failed())
         error = "Cannot read " + work.name() + ": " + work.error();

@@ -180,7 +180,7 @@ TEST_F(SingleFile, DestinationsThatAreNoFileAreRefusedEvenWithForce) {
         run_cli({"--type", "Hangars", text(dir / "house.api"), text(dir / "no" / "house.scm")});
     EXPECT_EQ(missing.status, cli::kExitFailed);
     EXPECT_EQ(missing.err,
-              error_line("house.api", "Cannot create a temporary directory in " + text(dir / "no") +
+              error_line("house.api", "Cannot create a temporary file in " + text(dir / "no") +
                                           ": No such file or directory"));
 }
 

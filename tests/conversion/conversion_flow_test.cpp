@@ -4,6 +4,7 @@
 #include "conversion/macro_types.h"
 #include "conversion/messages.h"
 #include "conversion/steps.h"
+#include "conversion/two_pass_conversion.h"
 #include "conversion_test_support.h"
 
 #include <gtest/gtest.h>
@@ -371,6 +372,17 @@ TEST_F(ConversionFlow, AFullDiskIsReportedAndTheDeviceLeftAlone) {
     EXPECT_TRUE(form.frm_asd2t_visible);
 }
 #endif
+
+TEST_F(ConversionFlow, AMacroThatChangesBetweenTheTwoReadingsIsRefused) {
+    MacroSurvey survey(environment.locale);
+    ASSERT_EQ(survey.read(*read_lines_from("x %4 \r\n"), MacroLines::Numbered), "");
+    OpenedWriter scm = create_text_file(dir / "house.scm");
+    ASSERT_TRUE(scm.writer);
+    const ScmTexts texts{"House", "Hangars", "house.bmp", {}};
+    EXPECT_EQ(write_scm_file(*read_lines_from("x %4 y\r\n"), survey, "size", texts, *scm.writer),
+              "Cannot finish " + (dir / "house.scm").string() +
+                  ": memory changed while it was converted");
+}
 
 } // namespace
 } // namespace trellwick

@@ -7,9 +7,8 @@ namespace trellwick {
 namespace {
 
 std::string renamed(std::string_view line) {
-    std::string out;
-    rename_placeholders(line, out);
-    return out;
+    std::string scratch;
+    return std::string(renamed_line(line, scratch));
 }
 
 // The renaming as the table reads: each pair over the previous pair's result.

@@ -67,6 +67,25 @@ TEST(LineReading, ManyLinesOfEachLineEndAcrossReadBuffers) {
     }
 }
 
+TEST(LineReading, RewindReadsTheSameLinesAgain) {
+    // Small input is read again from the buffer, large input from its source.
+    const std::size_t chunk = 1 << 18;
+    for (const std::string& bytes :
+         {std::string("a\rb\r\nc"), std::string(chunk - 1, 'x') + "\r\ny\nz"}) {
+        auto reader = read_lines_from(bytes);
+        std::string line;
+        Lines first;
+        while (reader->read_line(line))
+            first.push_back(line);
+        ASSERT_TRUE(reader->rewind());
+        Lines second;
+        while (reader->read_line(line))
+            second.push_back(line);
+        EXPECT_EQ(second, first);
+        EXPECT_EQ(first.size(), 3u);
+    }
+}
+
 TEST(LineWriting, EveryLineEndsInCrLf) {
     testing::ScratchDir dir;
     OpenedWriter opened = create_text_file(dir / "out.txt");

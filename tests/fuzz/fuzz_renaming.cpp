@@ -25,12 +25,12 @@ bool holds_api_token(const std::string& line) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto reader = read_lines_from(std::string(reinterpret_cast<const char*>(data), size));
     std::string line;
-    std::string renamed;
+    std::string scratch;
     std::size_t bytes = 0;
     while (reader->read_line(line)) {
         if (line.find_first_of("\r\n") != std::string::npos)
             std::abort();
-        rename_placeholders(line, renamed);
+        const std::string_view renamed = renamed_line(line, scratch);
         if (!holds_api_token(line) && renamed != line)
             std::abort();
         if (renamed.size() < line.size())

@@ -1,0 +1,131 @@
+#include "cli/staged_file.h"
+
+#include "conversion/file_access.h"
+
+#ifdef __linux__
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <random>
+#include <system_error>
+
+namespace trellwick::cli {
+namespace {
+
+std::filesystem::path hidden_name(const std::filesystem::path& directory) {
+    static std::random_device device;
+    static std::mt19937_64 generator((static_cast<std::uint64_t>(device()) << 32U) ^
+                                     static_cast<std::uint64_t>(device()));
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(generator()));
+    return directory / (std::string(".trellwick-convert-") + digits);
+}
+
+std::filesystem::path directory_of(const std::filesystem::path& target) {
+    const std::filesystem::path directory = target.parent_path();
+    return directory.empty() ? std::filesystem::path(".") : directory;
+}
+
+std::string creation_error(const std::filesystem::path& target, int error_number) {
+    return file_error("create a temporary file in", directory_of(target), error_number);
+}
+
+} // namespace
+
+StagedFile::Created StagedFile::create(const std::filesystem::path& target) {
+    const std::filesystem::path directory = directory_of(target);
+#ifdef __linux__
+    // An unnamed file has nothing to clean up whatever happens; it gets its
+    // name only when it is complete.
+    const int descriptor = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (descriptor >= 0) {
+        const int duplicate = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+        std::FILE* stream = duplicate >= 0 ? ::fdopen(duplicate, "wb") : nullptr;
+        if (!stream) {
+            const int error_number = errno;
+            if (duplicate >= 0)
+                ::close(duplicate);
+            ::close(descriptor);
+            return {nullptr, creation_error(target, error_number)};
+        }
+        std::unique_ptr<StagedFile> staged(new StagedFile(target, stream));
+        staged->descriptor_ = descriptor;
+        return {std::move(staged), {}};
+    }
+    // A file system without unnamed files takes a named one.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return {nullptr, creation_error(target, errno)};
+#endif
+    int error_number = 0;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        std::filesystem::path named = hidden_name(directory);
+        errno = 0;
+        if (UniqueFile file = create_new_file(named)) {
+            std::unique_ptr<StagedFile> staged(new StagedFile(target, file.release()));
+            staged->named_ = std::move(named);
+            return {std::move(staged), {}};
+        }
+        error_number = errno;
+        if (error_number != EEXIST)
+            break;
+    }
+    return {nullptr, creation_error(target, error_number)};
+}
+
+StagedFile::~StagedFile() {
+    if (stream_)
+        std::fclose(stream_);
+#ifdef __linux__
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+#endif
+    if (!placed_ && !named_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(named_, ignored);
+    }
+}
+
+std::string StagedFile::put_in_place(bool replace) {
+#ifdef __linux__
+    if (descriptor_ >= 0) {
+        // Linked to the target's name only when that is free, so an existing
+        // file is never replaced by mistake; when it is to be replaced, the
+        // file gets a hidden name first and is renamed over it.
+        const std::string unnamed = "/proc/self/fd/" + std::to_string(descriptor_);
+        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            placed_ = true;
+            return {};
+        }
+        if (errno != EEXIST)
+            return file_error("write", target_, errno);
+        if (!replace)
+            return display_path(target_) + " already exists; give --force to overwrite it";
+        for (int attempt = 0; named_.empty(); ++attempt) {
+            std::filesystem::path named = hidden_name(directory_of(target_));
+            if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) ==
+                0)
+                named_ = std::move(named);
+            else if (errno != EEXIST || attempt == 15)
+                return file_error("write", target_, errno);
+        }
+    }
+#endif
+    std::error_code error;
+    if (!replace && std::filesystem::exists(std::filesystem::symlink_status(target_, error)))
+        return display_path(target_) + " already exists; give --force to overwrite it";
+    // A replaced file keeps its permissions, as when the window writes it in
+    // place.
+    const auto existing = std::filesystem::status(target_, error);
+    if (!error && std::filesystem::is_regular_file(existing))
+        std::filesystem::permissions(named_, existing.permissions(), error);
+    std::filesystem::rename(named_, target_, error);
+    if (error)
+        return "Cannot write " + display_path(target_) + ": " + error.message();
+    placed_ = true;
+    return {};
+}
+
+} // namespace trellwick::cli
