@@ -70,6 +70,11 @@ StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment
     form.scm_out.reset();
     form.frm_up_visible = false;
 
+    if (const std::string refusal = destination_is_source(form.txt_api, form.txt_scm);
+        !refusal.empty()) {
+        host.warn(refusal);
+        return StepOutcome::Stopped;
+    }
     if (can_open_for_reading(form.txt_scm) &&
         !host.confirm_overwrite(std::string(kOverwriteQuestion)))
         form.txt_scm.clear();

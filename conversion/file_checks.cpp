@@ -1,5 +1,6 @@
 #include "file_checks.h"
 
+#include "file_access.h"
 #include "text_file.h"
 
 #include <system_error>
@@ -13,6 +14,13 @@ bool can_open_for_reading(const std::filesystem::path& path) {
 bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code error;
     return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error) && !error;
+}
+
+std::string destination_is_source(const std::filesystem::path& api,
+                                  const std::filesystem::path& scm) {
+    if (!same_file(api, scm))
+        return {};
+    return "Cannot write " + display_path(scm) + ": it is the API macro that the conversion reads";
 }
 
 void remove_incomplete(const std::filesystem::path& path) {

@@ -73,6 +73,12 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
         return StepOutcome::Stopped;
     }
 
+    if (const std::string refusal = destination_is_source(form.txt_api, form.txt_scm);
+        !refusal.empty()) {
+        host.warn(refusal);
+        return StepOutcome::Stopped;
+    }
+
     Survey survey;
     if (const std::string error = survey_work_file(environment, host, survey); !error.empty()) {
         host.warn(error);

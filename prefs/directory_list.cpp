@@ -26,9 +26,17 @@ QStringList path_from_root(const QString& path) {
 
 } // namespace
 
-DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
+DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    // Every entry stays unfolded: the tree shows one path and one level below
+    // it, and double-clicking opens a directory rather than folding it.
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirectoryList::open_entry);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &DirectoryList::open_entry);
     show_directory(QDir::currentPath());
 }
 
@@ -44,8 +52,8 @@ bool DirectoryList::set_current_path(const QString& path) {
     return true;
 }
 
-QString DirectoryList::entry_path(const QListWidgetItem* item) {
-    return item->data(kPathRole).toString();
+QString DirectoryList::entry_path(const QTreeWidgetItem* item) {
+    return item->data(0, kPathRole).toString();
 }
 
 void DirectoryList::keyPressEvent(QKeyEvent* event) {
@@ -54,10 +62,10 @@ void DirectoryList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QTreeWidget::keyPressEvent(event);
 }
 
-void DirectoryList::open_entry(QListWidgetItem* item) {
+void DirectoryList::open_entry(QTreeWidgetItem* item) {
     // An entry that can no longer be read stays where it is.
     set_current_path(entry_path(item));
 }
@@ -66,18 +74,18 @@ void DirectoryList::show_directory(const QString& path) {
     current_path_ = path;
     clear();
     const QStringList chain = path_from_root(path);
-    QListWidgetItem* open = nullptr;
-    for (int depth = 0; depth < chain.size(); ++depth) {
+    QTreeWidgetItem* open = nullptr;
+    for (qsizetype depth = 0; depth < chain.size(); ++depth) {
         const QString& directory = chain.at(depth);
         const QString text =
             depth == 0 ? QDir::toNativeSeparators(directory) : QFileInfo(directory).fileName();
-        open = add_entry(directory, text, depth, true);
+        open = add_entry(open, directory, text, true);
     }
     const QFileInfoList children = QDir(path).entryInfoList(
         QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QFileInfo& child : children)
-        add_entry(child.absoluteFilePath(), child.fileName(), static_cast<int>(chain.size()),
-                  false);
+        add_entry(open, child.absoluteFilePath(), child.fileName(), false);
+    expandAll();
     setCurrentItem(open);
     scroll_to_open_entry();
 }
@@ -90,17 +98,19 @@ void DirectoryList::scroll_to_open_entry() {
 }
 
 void DirectoryList::showEvent(QShowEvent* event) {
-    QListWidget::showEvent(event);
+    QTreeWidget::showEvent(event);
     scroll_to_open_entry();
 }
 
-QListWidgetItem* DirectoryList::add_entry(const QString& path, const QString& text, int depth,
-                                          bool open) {
-    const QIcon icon =
-        style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
-    auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + text, this);
-    item->setData(kPathRole, path);
-    item->setToolTip(QDir::toNativeSeparators(path));
+QTreeWidgetItem* DirectoryList::add_entry(QTreeWidgetItem* parent, const QString& path,
+                                          const QString& text, bool open) {
+    // The open directory and its parents are open folders, its subdirectories closed ones.
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setIcon(0,
+                  style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+    item->setText(0, text);
+    item->setData(0, kPathRole, path);
+    item->setToolTip(0, QDir::toNativeSeparators(path));
     return item;
 }
 

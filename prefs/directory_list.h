@@ -1,15 +1,15 @@
 #pragma once
 
-// A directory list: the open directory with its parents above it and its
-// subdirectories below. Double-clicking an entry (or pressing Enter on it)
+// A directory list: the open directory under its parents, as a tree, with its
+// subdirectories below it. Double-clicking an entry (or pressing Enter on it)
 // opens that directory; highlighting an entry changes nothing.
 
-#include <QListWidget>
 #include <QString>
+#include <QTreeWidget>
 
 namespace trellwick {
 
-class DirectoryList : public QListWidget {
+class DirectoryList : public QTreeWidget {
     Q_OBJECT
 
 public:
@@ -24,17 +24,18 @@ public:
     bool set_current_path(const QString& path);
 
     // The full path that an entry stands for.
-    static QString entry_path(const QListWidgetItem* item);
+    static QString entry_path(const QTreeWidgetItem* item);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void open_entry(QListWidgetItem* item);
+    void open_entry(QTreeWidgetItem* item);
     void show_directory(const QString& path);
     void scroll_to_open_entry();
-    QListWidgetItem* add_entry(const QString& path, const QString& text, int depth, bool open);
+    QTreeWidgetItem* add_entry(QTreeWidgetItem* parent, const QString& path, const QString& text,
+                               bool open);
 
     QString current_path_;
 };

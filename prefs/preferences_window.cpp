@@ -82,9 +82,9 @@ void PreferencesWindow::create_controls() {
         twips(120, 1440, 1695, 615));
     Label4->setWordWrap(true);
 
-    txt_quorveldir = make<QLineEdit>(this, "txt_quorveldir", twips(2040, 720, 3255, 285));
-    txt_apdir = make<QLineEdit>(this, "txt_apdir", twips(2040, 1080, 3255, 285));
-    txt_scdir = make<QLineEdit>(this, "txt_scdir", twips(2040, 1440, 3255, 285));
+    txt_quorveldir = make_text_box(this, "txt_quorveldir", twips(2040, 720, 3255, 285));
+    txt_apdir = make_text_box(this, "txt_apdir", twips(2040, 1080, 3255, 285));
+    txt_scdir = make_text_box(this, "txt_scdir", twips(2040, 1440, 3255, 285));
     cmd_quorvel = make_chooser_button(this, "cmd_quorvel", twips(5400, 720, 495, 255));
     cmd_api = make_chooser_button(this, "cmd_api", twips(5400, 1080, 495, 255));
     cmd_scm = make_chooser_button(this, "cmd_scm", twips(5400, 1440, 495, 255));

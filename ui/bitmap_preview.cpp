@@ -16,7 +16,11 @@ QImage load_preview(const QString& path, const QSize& box) {
     if (!size.isValid() || size.isEmpty() ||
         static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
         return {};
-    return reader.read().scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // A small bitmap is enlarged pixel by pixel, so that its pixels stay
+    // sharp; a large one is reduced smoothly.
+    const bool enlarged = size.width() <= box.width() && size.height() <= box.height();
+    return reader.read().scaled(box, Qt::KeepAspectRatio,
+                                enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ inline constexpr qint64 kMaxPreviewPixels = 25'000'000;
 QString bitmap_directory(const QString& scm_path);
 
 // Shows the bitmap `directory + bitmap` in the picture box, scaled to fit and
-// keeping its aspect ratio; any failure leaves the box empty, without a message.
+// keeping its aspect ratio (a small one enlarged by the nearest pixel, a large
+// one reduced smoothly); any failure leaves the box empty, without a message.
 void refresh_bitmap_preview(QLabel* picture_box, const QString& scm_path, const QString& bitmap);
 
 } // namespace trellwick

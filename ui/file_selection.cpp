@@ -34,8 +34,24 @@ std::optional<ChosenFile> FileSelection::choose(QWidget* parent, const QString& 
     const std::optional<QString> path = dialogs_.open_file(parent, request);
     if (!path)
         return std::nullopt;
-    last_path_ = QDir::toNativeSeparators(*path);
-    return ChosenFile{last_path_, QFileInfo(*path).fileName()};
+    ChosenFile chosen = chosen_file(*path);
+    last_path_ = chosen.path;
+    return chosen;
+}
+
+ChosenFile chosen_file(const QString& path) {
+    return ChosenFile{QDir::toNativeSeparators(path), QFileInfo(path).fileName()};
+}
+
+std::optional<MacroKind> macro_kind(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return std::nullopt;
+    if (file.fileName().endsWith(QStringLiteral(".api"), Qt::CaseInsensitive))
+        return MacroKind::Api;
+    if (file.fileName().endsWith(QStringLiteral(".scm"), Qt::CaseInsensitive))
+        return MacroKind::Scm;
+    return std::nullopt;
 }
 
 QString proposed_scm_path(const QString& scmdir, QString filetitle) {

@@ -18,6 +18,16 @@ struct ChosenFile {
     QString filetitle; // the name without directory
 };
 
+// A file as the choosers give it: the path in the platform's separators and
+// its name without directory.
+ChosenFile chosen_file(const QString& path);
+
+// A dropped file that one of the choosers would offer by its first filter:
+// an API macro or an SCM macro, told apart by the extension (case aside, as
+// the choosers match it). Anything else gives nothing.
+enum class MacroKind { Api, Scm };
+std::optional<MacroKind> macro_kind(const QString& path);
+
 class FileSelection {
 public:
     FileSelection(Dialogs& dialogs, const Settings& settings);

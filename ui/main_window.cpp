@@ -11,12 +11,35 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 namespace trellwick {
+namespace {
+
+// The one local API or SCM macro that a drag carries, or nothing.
+std::optional<QString> dropped_macro(const QMimeData* data) {
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return std::nullopt;
+    const QString path = urls.front().toLocalFile();
+    return macro_kind(path) ? std::optional<QString>(path) : std::nullopt;
+}
+
+void answer_drag(QDragMoveEvent* event) {
+    if (dropped_macro(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+} // namespace
 
 MainWindow::MainWindow(Settings& settings, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), settings_(settings), dialogs_(dialogs),
@@ -35,6 +58,10 @@ MainWindow::MainWindow(Settings& settings, Dialogs& dialogs, QWidget* parent)
     connect(mnu_help, &QAction::triggered, this, &MainWindow::mnu_help_Click);
     connect(preferences_, &PreferencesLink::saved, this, &MainWindow::preferences_saved);
     connect(preferences_, &PreferencesLink::closed, this, &MainWindow::preferences_closed);
+
+    setAcceptDrops(true);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,20 +95,61 @@ template <typename Step> StepOutcome MainWindow::run_step(Step&& step) {
 }
 
 void MainWindow::cmd_BrwApi_Click() {
-    const std::optional<ChosenFile> chosen = files_.browse_api(this);
-    if (!chosen)
-        return;
-    txt_api->setText(chosen->path);
-    form_.filetitle = to_code_page_lossy(chosen->filetitle);
-    txt_scm->setText(proposed_scm_path(from_code_page(settings_.scmdir()), chosen->filetitle));
+    if (const std::optional<ChosenFile> chosen = files_.browse_api(this))
+        take_api_file(*chosen);
 }
 
 void MainWindow::cmd_BrwSCM_Click() {
-    const std::optional<ChosenFile> chosen = files_.browse_scm(this);
-    if (!chosen)
+    if (const std::optional<ChosenFile> chosen = files_.browse_scm(this))
+        take_scm_file(*chosen);
+}
+
+void MainWindow::take_api_file(const ChosenFile& chosen) {
+    txt_api->setText(chosen.path);
+    form_.filetitle = to_code_page_lossy(chosen.filetitle);
+    txt_scm->setText(proposed_scm_path(from_code_page(settings_.scmdir()), chosen.filetitle));
+}
+
+void MainWindow::take_scm_file(const ChosenFile& chosen) {
+    txt_scm->setText(chosen.path);
+    form_.filetitle = to_code_page_lossy(chosen.filetitle);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    answer_drag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    answer_drag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = dropped_macro(event->mimeData());
+    if (!path) {
+        event->ignore();
         return;
-    txt_scm->setText(chosen->path);
-    form_.filetitle = to_code_page_lossy(chosen->filetitle);
+    }
+    event->acceptProposedAction();
+    if (macro_kind(*path) == MacroKind::Api)
+        take_api_file(chosen_file(*path));
+    else
+        take_scm_file(chosen_file(*path));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        // Dragged text still goes into the box; dragged files never do.
+        if (drop->mimeData() && drop->mimeData()->hasUrls()) {
+            if (type == QEvent::Drop)
+                dropEvent(drop);
+            else
+                answer_drag(static_cast<QDragMoveEvent*>(event));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::cmd_ApiScm_Click() {

@@ -37,10 +37,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // An API or SCM macro dropped anywhere on the window is taken as if it
+    // had been chosen with its browse button; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // The text boxes would take a dropped file as text: its drop goes to the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void cmd_BrwApi_Click();
     void cmd_BrwSCM_Click();
+    void take_api_file(const ChosenFile& chosen);
+    void take_scm_file(const ChosenFile& chosen);
     void cmd_ApiScm_Click();
     void txt_bmp_Change();
     void cmd_asd2t_Click();

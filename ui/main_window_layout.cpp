@@ -41,18 +41,15 @@ QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption,
 }
 
 // A wrapped text that needs more lines than its stored height holds (in a
-// wider font than the layout was made for) grows down to `lowest_bottom` and
-// then up to just under the frame's caption.
-void fit_wrapped_label(QLabel* label, int lowest_bottom) {
-    const int needed = label->heightForWidth(label->width());
-    QRect place = label->geometry();
-    if (needed <= place.height())
-        return;
-    place.setBottom(lowest_bottom - 1);
-    const int highest_top = label->parentWidget()->fontMetrics().height();
-    if (place.height() < needed)
-        place.setTop(std::max(highest_top, place.bottom() + 1 - needed));
-    label->setGeometry(place);
+// wider font than the layout was made for) is set smaller, half a point at a
+// time down to six points, so that it stays inside its place and clear of the
+// row below.
+void fit_wrapped_label(QLabel* label) {
+    QFont font = label->font();
+    while (label->heightForWidth(label->width()) > label->height() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
 }
 
 struct OptionPlace {
@@ -105,10 +102,10 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     std::vector<std::pair<int, QWidget*>> tab_order;
 
     Label1 = make_label(client, "Label1", QStringLiteral("API"), twips(120, 120, 495, 255));
-    txt_api = make<QLineEdit>(client, "txt_api", twips(720, 120, 2400, 285));
+    txt_api = make_text_box(client, "txt_api", twips(720, 120, 2400, 285));
     cmd_BrwApi = make_chooser_button(client, "cmd_BrwApi", twips(3240, 120, 495, 255));
     Label2 = make_label(client, "Label2", QStringLiteral("SCM"), twips(120, 480, 375, 255));
-    txt_scm = make<QLineEdit>(client, "txt_scm", twips(720, 480, 2400, 285));
+    txt_scm = make_text_box(client, "txt_scm", twips(720, 480, 2400, 285));
     cmd_BrwSCM = make_chooser_button(client, "cmd_BrwSCM", twips(3240, 480, 495, 255));
     cmd_ApiScm =
         make_button(client, "cmd_ApiScm", QStringLiteral("&Convert"), twips(4320, 120, 2055, 555));
@@ -123,11 +120,11 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
         frame_style->setParent(window);
     frm_asd2t = make_frame(client, "frm_asd2t", QStringLiteral("Macro information"),
                            twips(120, 1200, 9135, 5295), frame_style);
-    txt_name = make<QLineEdit>(frm_asd2t, "txt_name", twips(1200, 480, 3135, 285));
+    txt_name = make_text_box(frm_asd2t, "txt_name", twips(1200, 480, 3135, 285));
     Label3 = make_label(frm_asd2t, "Label3", QStringLiteral("Name:"),
                         ending_at(twips(240, 480, 1935, 255), txt_name->x()));
     Label4 = make_label(frm_asd2t, "Label4", QStringLiteral("Bitmap:"), twips(240, 840, 855, 255));
-    txt_bmp = make<QLineEdit>(frm_asd2t, "txt_bmp", twips(1200, 840, 3135, 285));
+    txt_bmp = make_text_box(frm_asd2t, "txt_bmp", twips(1200, 840, 3135, 285));
     opt_asd2t = new QButtonGroup(window);
     opt_asd2t->setObjectName(QStringLiteral("opt_asd2t"));
     for (int index = 0; index < static_cast<int>(kOptionPlaces.size()); ++index) {
@@ -145,7 +142,7 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
         opt_asd2t->addButton(button, index);
         tab_order.emplace_back(option.tab_index, button);
     }
-    txt_typeother = make<QLineEdit>(frm_asd2t, "txt_typeother", twips(2400, 4320, 2175, 285));
+    txt_typeother = make_text_box(frm_asd2t, "txt_typeother", twips(2400, 4320, 2175, 285));
     pic_bmp = make<QLabel>(frm_asd2t, "pic_bmp", kPictureBox);
     pic_bmp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pic_bmp->setAlignment(Qt::AlignCenter);
@@ -165,17 +162,17 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     Label9->setWordWrap(true);
     Label5 = make_label(frm_up, "Label5", QStringLiteral("%6"),
                         ending_at(twips(120, 1320, 855, 255), kDescriptionBoxLeft));
-    txt_up1 = make<QLineEdit>(frm_up, "txt_up1", twips(480, 1320, 2655, 285));
-    fit_wrapped_label(Label9, Label5->y());
+    txt_up1 = make_text_box(frm_up, "txt_up1", twips(480, 1320, 2655, 285));
+    fit_wrapped_label(Label9);
     Label6 = make_label(frm_up, "Label6", QStringLiteral("%7"),
                         ending_at(twips(120, 1680, 495, 255), kDescriptionBoxLeft));
-    txt_up2 = make<QLineEdit>(frm_up, "txt_up2", twips(480, 1680, 2655, 285));
+    txt_up2 = make_text_box(frm_up, "txt_up2", twips(480, 1680, 2655, 285));
     Label7 = make_label(frm_up, "Label7", QStringLiteral("%8"),
                         ending_at(twips(120, 2040, 495, 255), kDescriptionBoxLeft));
-    txt_up3 = make<QLineEdit>(frm_up, "txt_up3", twips(480, 2040, 2655, 285));
+    txt_up3 = make_text_box(frm_up, "txt_up3", twips(480, 2040, 2655, 285));
     Label8 = make_label(frm_up, "Label8", QStringLiteral("%9"),
                         ending_at(twips(120, 2400, 495, 255), kDescriptionBoxLeft));
-    txt_up4 = make<QLineEdit>(frm_up, "txt_up4", twips(480, 2400, 2655, 285));
+    txt_up4 = make_text_box(frm_up, "txt_up4", twips(480, 2400, 2655, 285));
     cmd_up =
         make_button(frm_up, "cmd_up", QStringLiteral("Continue"), twips(3360, 2880, 1815, 375));
     tab_order.insert(tab_order.end(),

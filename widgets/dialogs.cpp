@@ -31,15 +31,38 @@ bool QtDialogs::message(QWidget* parent, const Message& message) {
     return true;
 }
 
-std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileRequest& request) {
-    QFileDialog dialog(parent, request.title, request.directory);
+void prepare_file_dialog(QFileDialog& dialog, const FileRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(request.filters);
-    if (request.selected_filter >= 0 && request.selected_filter < request.filters.size())
-        dialog.selectNameFilter(request.filters.at(request.selected_filter));
+    // Qt matches "*.*" only against names with a dot. Each filter gets the
+    // patterns to match in a last pair of brackets that the dialog doesn't
+    // show, so the user still sees the caption as it is.
+    QStringList filters;
+    for (const QString& caption : request.filters) {
+        const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+        const qsizetype close = caption.lastIndexOf(QLatin1Char(')'));
+        QStringList patterns;
+        if (open >= 0 && close > open)
+            patterns =
+                caption.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters.append(caption + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (request.selected_filter >= 0 && request.selected_filter < filters.size())
+        dialog.selectNameFilter(filters.at(request.selected_filter));
     if (!request.proposed_path.isEmpty())
         dialog.selectFile(request.proposed_path);
+}
+
+std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.directory);
+    prepare_file_dialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

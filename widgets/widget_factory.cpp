@@ -1,8 +1,15 @@
 #include "widgets/widget_factory.h"
 
 #include <QFont>
+#include <limits>
 
 namespace trellwick {
+
+QLineEdit* make_text_box(QWidget* parent, const char* name, const QRect& place) {
+    auto* box = make<QLineEdit>(parent, name, place);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
     auto* label = make<QLabel>(parent, name, place);

@@ -4,6 +4,7 @@
 // names as object names so that handlers and tests find them.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -22,6 +23,9 @@ template <typename Widget> Widget* make(QWidget* parent, const char* name, const
     return widget;
 }
 
+// A single-line text box that holds a text of any length (Qt's own limit is
+// 32767 characters; a pasted text would be cut short silently).
+QLineEdit* make_text_box(QWidget* parent, const char* name, const QRect& place);
 QLabel* make_label(QWidget* parent, const char* name, const QString& caption, const QRect& place);
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption,
                          const QRect& place);

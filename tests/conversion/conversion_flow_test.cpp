@@ -276,16 +276,45 @@ TEST_F(ConversionFlow, ConvertInStepThreeClosesBothFilesAndStartsOver) {
     EXPECT_NE(scm().find("\r\ny %1 \r\n"), std::string::npos);
 }
 
-TEST_F(ConversionFlow, SourceAndDestinationMayBeOneFile) {
+TEST_F(ConversionFlow, TheApiMacroIsNeverTheDestination) {
     write_file(dir / "house.api", "x %4 \r\n");
-    form.txt_api = dir / "house.api";
-    form.txt_scm = dir / "house.api";
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    EXPECT_EQ(host.questions.size(), 1u);
-    form.txt_name = "n";
-    form.txt_bmp = "b";
-    ASSERT_EQ(macro_information(), StepOutcome::Finished);
-    EXPECT_NE(read_file(dir / "house.api").find("\r\nx %1 \r\n"), std::string::npos);
+    std::filesystem::create_directory(dir / "sub");
+    std::filesystem::create_hard_link(dir / "house.api", dir / "hard.scm");
+    std::error_code no_symbolic_links; // not every Windows user may make them
+    std::filesystem::create_symlink(dir / "house.api", dir / "link.scm", no_symbolic_links);
+    struct Row {
+        const char* what;
+        std::filesystem::path scm;
+    };
+    const Row rows[] = {
+        {"the same path", dir / "house.api"},
+        {"another spelling", dir / "sub" / ".." / "house.api"},
+        {"a hard link", dir / "hard.scm"},
+        {"a symbolic link", dir / "link.scm"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (!std::filesystem::exists(row.scm))
+            continue;
+        host.warnings.clear();
+        form.txt_api = dir / "house.api";
+        form.txt_scm = row.scm;
+        EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
+        EXPECT_EQ(host.warnings, std::vector<std::string>{"Cannot write " + display_path(row.scm) +
+                                                          ": it is the API macro that the "
+                                                          "conversion reads"});
+        EXPECT_TRUE(host.questions.empty());
+        EXPECT_EQ(form.txt_scm, row.scm);
+        EXPECT_FALSE(form.frm_asd2t_visible);
+    }
+
+    // Nor when the destination is changed to it in step 2.
+    ASSERT_EQ(convert("x %4 \r\n"), StepOutcome::Continued);
+    form.txt_scm = dir / "hard.scm";
+    EXPECT_EQ(macro_information(), StepOutcome::Stopped);
+    EXPECT_NE(host.warnings.back().find(": it is the API macro"), std::string::npos);
+    EXPECT_EQ(read_file(dir / "house.api"), "x %4 \r\n");
+    EXPECT_TRUE(form.frm_asd2t_visible);
 }
 
 // Failures: a clear warning, no file left open (checked by the fixture), no

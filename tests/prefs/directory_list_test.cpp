@@ -24,6 +24,24 @@ TEST_F(DirectoryListTest, ShowsParentsTheOpenDirectoryAndItsSubdirectories) {
     EXPECT_EQ(list.currentItem(), entry(list, cwd_ + "/beta"));
 }
 
+TEST_F(DirectoryListTest, ReadsLikeATreeOfOpenAndClosedFolders) {
+    DirectoryList list;
+    list.show();
+    ASSERT_TRUE(list.set_current_path(cwd_ + "/beta"));
+    const auto icon_of = [&](const QString& path) {
+        return entry(list, path)->icon(0).pixmap(16).toImage();
+    };
+    // Each entry, icon and all, stands further in than the one above it.
+    const QStringList paths = entry_paths(list);
+    for (qsizetype i = 1; i < paths.size(); ++i) {
+        SCOPED_TRACE(paths[i].toStdString());
+        EXPECT_GT(list.visualItemRect(entry(list, paths[i])).left(),
+                  list.visualItemRect(entry(list, paths[i - 1])).left());
+    }
+    EXPECT_EQ(icon_of(cwd_), icon_of(cwd_ + "/beta"));
+    EXPECT_NE(icon_of(cwd_ + "/beta"), icon_of(cwd_ + "/beta/inner"));
+}
+
 TEST_F(DirectoryListTest, CurrentPathIsAbsoluteWithoutTrailingSeparatorExceptAtTheRoot) {
     DirectoryList list;
     ASSERT_TRUE(list.set_current_path(QStringLiteral("beta/")));

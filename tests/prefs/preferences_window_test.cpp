@@ -51,7 +51,7 @@ protected:
         box("txt_scdir")->setText(scmdir);
     }
     QPoint centre_of(const QString& path) const {
-        QListWidgetItem* item = entry(*dir_list(), path);
+        QTreeWidgetItem* item = entry(*dir_list(), path);
         EXPECT_NE(item, nullptr) << path.toStdString();
         return item ? dir_list()->visualItemRect(item).center() : QPoint();
     }

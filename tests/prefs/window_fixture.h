@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QListWidgetItem>
 #include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
 namespace trellwick {
@@ -32,17 +32,17 @@ protected:
     }
     bool exists(const QString& relative) const { return QFile::exists(cwd_ + '/' + relative); }
 
-    static QListWidgetItem* entry(const DirectoryList& list, const QString& path) {
-        for (int row = 0; row < list.count(); ++row) {
-            if (DirectoryList::entry_path(list.item(row)) == path)
-                return list.item(row);
+    static QTreeWidgetItem* entry(DirectoryList& list, const QString& path) {
+        for (QTreeWidgetItemIterator it(&list); *it; ++it) {
+            if (DirectoryList::entry_path(*it) == path)
+                return *it;
         }
         return nullptr;
     }
-    static QStringList entry_paths(const DirectoryList& list) {
+    static QStringList entry_paths(DirectoryList& list) {
         QStringList paths;
-        for (int row = 0; row < list.count(); ++row)
-            paths.append(DirectoryList::entry_path(list.item(row)));
+        for (QTreeWidgetItemIterator it(&list); *it; ++it)
+            paths.append(DirectoryList::entry_path(*it));
         return paths;
     }
 

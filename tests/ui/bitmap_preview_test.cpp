@@ -55,6 +55,33 @@ TEST_F(MainWindowPreviewTest, NamesAreRelativeToTheScmDirectory) {
     EXPECT_TRUE(preview().isNull());
 }
 
+TEST_F(MainWindowPreviewTest, SmallBitmapsKeepSharpPixelsLargeOnesAreSmoothed) {
+    struct Row {
+        const char* name;
+        int size;
+        bool sharp;
+    };
+    const Row rows[] = {{"small.bmp", 4, true}, {"large.bmp", 1000, false}};
+    start();
+    type("txt_scm", path("house.scm"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        // Black and white pixels in turn: enlarged by the nearest pixel they
+        // stay black or white; reduced smoothly they blend to grey.
+        QImage checks(row.size, row.size, QImage::Format_RGB32);
+        for (int y = 0; y < row.size; ++y) {
+            for (int x = 0; x < row.size; ++x)
+                checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
+        ASSERT_TRUE(checks.save(path(QLatin1String(row.name)), "BMP"));
+        type("txt_bmp", QLatin1String(row.name));
+        const QImage shown = preview().toImage();
+        ASSERT_FALSE(shown.isNull());
+        const int grey = qGray(shown.pixel(shown.width() / 2 + 1, shown.height() / 2 + 1));
+        EXPECT_EQ(grey == 0 || grey == 255, row.sharp) << grey;
+    }
+}
+
 TEST_F(MainWindowPreviewTest, JpegAndPngBitmapsArePreviewedToo) {
     QImage image(6, 6, QImage::Format_RGB32);
     image.fill(Qt::green);

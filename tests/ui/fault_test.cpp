@@ -122,6 +122,44 @@ TEST_F(MainWindowFaultTest, TheWorkFileAsDestinationIsRefused) {
     EXPECT_EQ(read_file(QStringLiteral("macro.temp")), QByteArray("x %sca \r\n"));
 }
 
+TEST_F(MainWindowFaultTest, TheApiMacroAsDestinationIsRefusedBeforeTheQuestion) {
+    start();
+    write_file(QStringLiteral("house.api"), "x %4 \r\n");
+    struct Row {
+        const char* how;
+        bool chosen;
+        QString scm;
+    };
+    const Row rows[] = {
+        {"typed in another spelling", false, temp_.path() + "/./house.api"},
+        // The SCM chooser offers the API macro just chosen; Enter takes it.
+        {"chosen with the SCM chooser", true, path("house.api")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.how);
+        dialogs_.answer_file(path("house.api"));
+        click("cmd_BrwApi");
+        if (row.chosen) {
+            dialogs_.answer_file(path("house.api"));
+            click("cmd_BrwSCM");
+        } else {
+            type("txt_scm", row.scm);
+        }
+        const std::size_t shown_before = dialogs_.messages().size();
+        click("cmd_ApiScm");
+        ASSERT_EQ(dialogs_.messages().size(), shown_before + 1);
+        const ShownMessage& warning = dialogs_.messages().back();
+        EXPECT_EQ(warning.text,
+                  "Cannot write " + row.scm + ": it is the API macro that the conversion reads");
+        EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(text("txt_api"), path("house.api"));
+        EXPECT_EQ(text("txt_scm"), row.scm);
+        EXPECT_FALSE(shown("frm_asd2t"));
+        EXPECT_EQ(read_file(QStringLiteral("house.api")), QByteArray("x %4 \r\n"));
+        EXPECT_FALSE(QFile::exists(path("macro.temp")));
+    }
+}
+
 TEST_F(MainWindowFaultTest, SettingsFilesThatAreNoSettingsLeadToThePreferences) {
     for (const QByteArray& content :
          {QByteArray(200 * 1024, 'x'), QByteArray("\0\0\0", 3), QByteArray("a,b")}) {

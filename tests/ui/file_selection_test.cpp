@@ -2,12 +2,37 @@
 // (or a cancel) does to the path fields and to the name proposals.
 
 #include "main_window_fixture.h"
+#include "ui/dialogs.h"
 #include "ui/file_selection.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMimeData>
+#include <QUrl>
 
 namespace trellwick {
 namespace {
 
-using MainWindowFilesTest = MainWindowTest;
+class MainWindowFilesTest : public MainWindowTest {
+protected:
+    // Drags the file over the control (or the window) and drops it there, as
+    // a file manager would; true when the drop was taken.
+    bool drop(const char* target, const QString& name) {
+        QWidget* widget = QByteArray(target) == "frm_main" ? &window() : control(target);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path(name))});
+        data.setText(path(name));
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(widget, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(widget, &dropped);
+        return dropped.isAccepted();
+    }
+};
 
 TEST_F(MainWindowFilesTest, ApiChooserOpensInTheApiDirectoryAndProposesTheScmPath) {
     write_settings("/prog", "/macros/api", "/macros/scm");
@@ -92,6 +117,87 @@ TEST_F(MainWindowFilesTest, ConvertProposesFromTheFileChosenLast) {
     EXPECT_TRUE(dialogs_.messages().empty()) << dialogs_.message_texts().join('|').toStdString();
     EXPECT_EQ(text("txt_name"), QStringLiteral("a"));
     EXPECT_EQ(text("txt_bmp"), QStringLiteral("a.api.bmp"));
+}
+
+TEST_F(MainWindowFilesTest, AllFilesListsNamesWithoutADotToo) {
+    ASSERT_TRUE(QDir(temp_.path()).mkpath(QStringLiteral("pick")));
+    for (const char* name : {"pick/house.api", "pick/house.scm", "pick/noext"})
+        write_file(QLatin1String(name), "x");
+    struct Row {
+        int filter;
+        QString caption;
+        QStringList listed;
+    };
+    const Row rows[] = {
+        {0, "SCM macro (*.scm)", {"house.scm"}},
+        {1, "All files (*.*)", {"house.api", "house.scm", "noext"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption.toStdString());
+        QFileDialog dialog(nullptr, QString(), path("pick"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        prepare_file_dialog(dialog, {QStringLiteral("Select SCM file"),
+                                     {"SCM macro (*.scm)", "All files (*.*)"},
+                                     row.filter,
+                                     path("pick"),
+                                     {}});
+        EXPECT_EQ(dialog.selectedNameFilter(), row.caption);
+        auto* model = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const auto listed = [&] {
+            QStringList names;
+            const QModelIndex folder = model->index(path("pick"));
+            for (int i = 0; i < model->rowCount(folder); ++i)
+                names.append(model->index(i, 0, folder).data().toString());
+            names.sort();
+            return names;
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == row.listed; }));
+        EXPECT_EQ(listed(), row.listed);
+    }
+}
+
+TEST_F(MainWindowFilesTest, DroppedMacroFillsTheFieldsAsItsChooserWould) {
+    write_settings("/prog", "/macros/api", "/macros/scm");
+    for (const char* name : {"house.api", "tower.api", "HANGAR.API", "depot.scm", "notes.txt"})
+        write_file(QLatin1String(name), "EndA\r\n");
+    ASSERT_TRUE(QDir(temp_.path()).mkpath(QStringLiteral("folder.api")));
+    start();
+    dialogs_.answer_file(path("house.api"));
+    click("cmd_BrwApi");
+    click("cmd_ApiScm");
+    ASSERT_TRUE(shown("frm_asd2t"));
+
+    struct Row {
+        const char* file;
+        const char* target;
+        bool taken;
+        QString api;
+        QString scm;
+    };
+    const Row rows[] = {
+        {"tower.api", "frm_main", true, path("tower.api"), "/macros/scm/tower.scm"},
+        {"HANGAR.API", "txt_name", true, path("HANGAR.API"), "/macros/scm/HANGAR.API"},
+        {"depot.scm", "txt_bmp", true, path("HANGAR.API"), path("depot.scm")},
+        {"notes.txt", "txt_api", false, path("HANGAR.API"), path("depot.scm")},
+        {"folder.api", "frm_main", false, path("HANGAR.API"), path("depot.scm")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        EXPECT_EQ(drop(row.target, QLatin1String(row.file)), row.taken);
+        EXPECT_EQ(text("txt_api"), row.api);
+        EXPECT_EQ(text("txt_scm"), row.scm);
+        EXPECT_EQ(text("txt_name"), QStringLiteral("house"));
+        EXPECT_EQ(text("txt_bmp"), QStringLiteral("house.bmp"));
+        EXPECT_TRUE(shown("frm_asd2t"));
+    }
+    EXPECT_TRUE(dialogs_.messages().empty());
+    EXPECT_EQ(dialogs_.file_requests().size(), 1u);
+
+    // The name proposals come from the file dropped last.
+    dialogs_.answer_message(true);
+    click("cmd_ApiScm");
+    EXPECT_EQ(text("txt_name"), QStringLiteral("depot"));
 }
 
 TEST_F(MainWindowFilesTest, CancelLeavesThePathsAndTheChosenNameAlone) {

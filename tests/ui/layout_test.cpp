@@ -122,13 +122,24 @@ TEST_F(MainWindowLayoutTest, CaptionsOfCutShortControlsStayReadable) {
          {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
         EXPECT_LE(control(name)->sizeHint().width(), control(name)->width()) << name;
 
-    // The wrapped text has room for all its lines, between the caption of
-    // its frame and the first description.
+    // The wrapped text has room for all its lines inside its own place, clear
+    // of the "%6" row below it.
     auto* label9 = control<QLabel>("Label9");
     EXPECT_LE(label9->heightForWidth(label9->width()), label9->height());
-    EXPECT_EQ(label9->x(), 16);
-    EXPECT_EQ(label9->width(), 289);
-    EXPECT_GE(label9->y(), control("frm_up")->fontMetrics().height());
+    EXPECT_EQ(label9->geometry(), QRect(16, 24, 289, 57));
+    EXPECT_EQ(control("Label5")->y(), 88);
+}
+
+TEST_F(MainWindowLayoutTest, TextBoxesOfBothWindowsHoldTextsOfAnyLength) {
+    start();
+    click_menu("mnu_pref");
+    const QList<QLineEdit*> boxes = window().findChildren<QLineEdit*>();
+    ASSERT_EQ(boxes.size(), 12); // nine here, three in the Preferences window
+    const QString long_text(100000, QLatin1Char('x'));
+    for (QLineEdit* box : boxes) {
+        box->setText(long_text);
+        EXPECT_EQ(box->text().size(), 100000) << box->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowLayoutTest, BrowseButtonsUseTheirOwnBoldFont) {
