@@ -1,7 +1,10 @@
 #include "code_page_text.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <array>
-#include <string>
+#endif
 
 namespace trellwick {
 
@@ -9,6 +12,19 @@ namespace trellwick {
 
 std::filesystem::path path_from_code_page(std::string_view bytes) {
     return std::filesystem::path(std::string(bytes));
+}
+
+std::string code_page_to_utf8(std::string_view bytes) {
+    const int size = static_cast<int>(bytes.size());
+    const int wide_size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wide_size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), wide_size);
+    const int utf8_size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(utf8_size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, text.data(), utf8_size, nullptr,
+                        nullptr);
+    return text;
 }
 
 #else
@@ -28,27 +44,32 @@ char32_t code_point(unsigned char byte) {
     return byte;
 }
 
-void append_utf8(std::u8string& out, char32_t c) {
+void append_utf8(std::string& out, char32_t c) {
     if (c < 0x80) {
-        out += static_cast<char8_t>(c);
+        out += static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char8_t>(0xC0 | (c >> 6));
-        out += static_cast<char8_t>(0x80 | (c & 0x3F));
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char8_t>(0xE0 | (c >> 12));
-        out += static_cast<char8_t>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char8_t>(0x80 | (c & 0x3F));
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
 
 } // namespace
 
-std::filesystem::path path_from_code_page(std::string_view bytes) {
-    std::u8string text;
+std::string code_page_to_utf8(std::string_view bytes) {
+    std::string text;
     text.reserve(bytes.size());
     for (const char byte : bytes)
         append_utf8(text, code_point(static_cast<unsigned char>(byte)));
-    return std::filesystem::path(text);
+    return text;
+}
+
+std::filesystem::path path_from_code_page(std::string_view bytes) {
+    const std::string text = code_page_to_utf8(bytes);
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 #endif

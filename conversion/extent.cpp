@@ -1,5 +1,6 @@
 #include "extent.h"
 
+#include "code_page_text.h"
 #include "number_text.h"
 #include "text_file.h"
 
@@ -135,10 +136,11 @@ Scale ReferenceScale::finish(const NumericLocale& locale) const {
     const auto word = scale_word(*last_refpoint_);
     if (!word)
         return {std::nullopt, "the reference point line has no scale followed by another word: " +
-                                  *last_refpoint_};
+                                  code_page_to_utf8(*last_refpoint_)};
     const auto scale = parse_number(*word, locale);
     if (!scale)
-        return {std::nullopt, "the scale \"" + *word + "\" of the reference point is not a number"};
+        return {std::nullopt, "the scale \"" + code_page_to_utf8(*word) +
+                                  "\" of the reference point is not a number"};
     return {scale, {}};
 }
 

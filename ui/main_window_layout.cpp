@@ -99,8 +99,21 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     // No handling for a change of size: the window keeps the client area.
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    std::vector<std::pair<int, QWidget*>> tab_order;
+    // Frames in the classic style draw their border through the middle of the
+    // caption, so that controls placed just under the caption stay inside it.
+    QStyle* frame_style = QStyleFactory::create(QStringLiteral("Windows"));
+    if (frame_style)
+        frame_style->setParent(window);
 
+    create_paths(client);
+    create_macro_information(client, frame_style);
+    create_user_parameters(client, frame_style);
+    create_menu(window);
+    set_tab_order();
+    cmd_BrwApi->setFocus();
+}
+
+void MainWindowControls::create_paths(QWidget* client) {
     Label1 = make_label(client, "Label1", QStringLiteral("API"), twips(120, 120, 495, 255));
     txt_api = make_text_box(client, "txt_api", twips(720, 120, 2400, 285));
     cmd_BrwApi = make_chooser_button(client, "cmd_BrwApi", twips(3240, 120, 495, 255));
@@ -109,15 +122,9 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     cmd_BrwSCM = make_chooser_button(client, "cmd_BrwSCM", twips(3240, 480, 495, 255));
     cmd_ApiScm =
         make_button(client, "cmd_ApiScm", QStringLiteral("&Convert"), twips(4320, 120, 2055, 555));
-    tab_order.insert(
-        tab_order.end(),
-        {{0, cmd_BrwApi}, {1, txt_api}, {2, cmd_ApiScm}, {3, txt_scm}, {4, cmd_BrwSCM}});
+}
 
-    // Frames in the classic style draw their border through the middle of the
-    // caption, so that controls placed just under the caption stay inside it.
-    QStyle* frame_style = QStyleFactory::create(QStringLiteral("Windows"));
-    if (frame_style)
-        frame_style->setParent(window);
+void MainWindowControls::create_macro_information(QWidget* client, QStyle* frame_style) {
     frm_asd2t = make_frame(client, "frm_asd2t", QStringLiteral("Macro information"),
                            twips(120, 1200, 9135, 5295), frame_style);
     txt_name = make_text_box(frm_asd2t, "txt_name", twips(1200, 480, 3135, 285));
@@ -125,32 +132,35 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
                         ending_at(twips(240, 480, 1935, 255), txt_name->x()));
     Label4 = make_label(frm_asd2t, "Label4", QStringLiteral("Bitmap:"), twips(240, 840, 855, 255));
     txt_bmp = make_text_box(frm_asd2t, "txt_bmp", twips(1200, 840, 3135, 285));
-    opt_asd2t = new QButtonGroup(window);
-    opt_asd2t->setObjectName(QStringLiteral("opt_asd2t"));
-    for (int index = 0; index < static_cast<int>(kOptionPlaces.size()); ++index) {
-        const OptionPlace& option = kOptionPlaces[static_cast<std::size_t>(index)];
-        // The left column ends where the right one starts, the right column
-        // where the picture box starts.
-        const int right_limit =
-            option.place.left() < kRightColumnLeft ? kRightColumnLeft : kPictureBox.left();
-        const QByteArray name = "opt_asd2t_" + QByteArray::number(index);
-        auto* button =
-            make<QRadioButton>(frm_asd2t, name.constData(), ending_at(option.place, right_limit));
-        const std::string_view caption = kMacroTypeCaptions[static_cast<std::size_t>(index)];
-        button->setText(
-            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
-        opt_asd2t->addButton(button, index);
-        tab_order.emplace_back(option.tab_index, button);
-    }
+    create_type_options();
     txt_typeother = make_text_box(frm_asd2t, "txt_typeother", twips(2400, 4320, 2175, 285));
     pic_bmp = make<QLabel>(frm_asd2t, "pic_bmp", kPictureBox);
     pic_bmp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pic_bmp->setAlignment(Qt::AlignCenter);
     cmd_asd2t = make_button(frm_asd2t, "cmd_asd2t", QStringLiteral("Continue"),
                             twips(6360, 4680, 1815, 375));
-    tab_order.insert(tab_order.end(),
-                     {{20, cmd_asd2t}, {26, txt_name}, {28, txt_bmp}, {41, txt_typeother}});
+}
 
+void MainWindowControls::create_type_options() {
+    opt_asd2t = new QButtonGroup(frm_asd2t);
+    opt_asd2t->setObjectName(QStringLiteral("opt_asd2t"));
+    for (int index = 0; index < static_cast<int>(kOptionPlaces.size()); ++index) {
+        const QRect& place = kOptionPlaces[static_cast<std::size_t>(index)].place;
+        // The left column ends where the right one starts, the right column
+        // where the picture box starts.
+        const int right_limit =
+            place.left() < kRightColumnLeft ? kRightColumnLeft : kPictureBox.left();
+        const QByteArray name = "opt_asd2t_" + QByteArray::number(index);
+        auto* button =
+            make<QRadioButton>(frm_asd2t, name.constData(), ending_at(place, right_limit));
+        const std::string_view caption = kMacroTypeCaptions[static_cast<std::size_t>(index)];
+        button->setText(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+        opt_asd2t->addButton(button, index);
+    }
+}
+
+void MainWindowControls::create_user_parameters(QWidget* client, QStyle* frame_style) {
     frm_up = make_frame(client, "frm_up", QStringLiteral("User parameters"),
                         twips(120, 6600, 5295, 3375), frame_style);
     Label9 = make_label(frm_up, "Label9",
@@ -160,24 +170,34 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
                                        "Texture2 or provide your own one."),
                         twips(240, 360, 4335, 855));
     Label9->setWordWrap(true);
-    Label5 = make_label(frm_up, "Label5", QStringLiteral("%6"),
-                        ending_at(twips(120, 1320, 855, 255), kDescriptionBoxLeft));
-    txt_up1 = make_text_box(frm_up, "txt_up1", twips(480, 1320, 2655, 285));
     fit_wrapped_label(Label9);
-    Label6 = make_label(frm_up, "Label6", QStringLiteral("%7"),
-                        ending_at(twips(120, 1680, 495, 255), kDescriptionBoxLeft));
-    txt_up2 = make_text_box(frm_up, "txt_up2", twips(480, 1680, 2655, 285));
-    Label7 = make_label(frm_up, "Label7", QStringLiteral("%8"),
-                        ending_at(twips(120, 2040, 495, 255), kDescriptionBoxLeft));
-    txt_up3 = make_text_box(frm_up, "txt_up3", twips(480, 2040, 2655, 285));
-    Label8 = make_label(frm_up, "Label8", QStringLiteral("%9"),
-                        ending_at(twips(120, 2400, 495, 255), kDescriptionBoxLeft));
-    txt_up4 = make_text_box(frm_up, "txt_up4", twips(480, 2400, 2655, 285));
+    // The rows of %6 to %9: a label and its description box.
+    struct Row {
+        QLabel*& label;
+        const char* label_name;
+        const char* caption;
+        int label_width;
+        QLineEdit*& box;
+        const char* box_name;
+        int top;
+    };
+    const Row rows[] = {
+        {Label5, "Label5", "%6", 855, txt_up1, "txt_up1", 1320},
+        {Label6, "Label6", "%7", 495, txt_up2, "txt_up2", 1680},
+        {Label7, "Label7", "%8", 495, txt_up3, "txt_up3", 2040},
+        {Label8, "Label8", "%9", 495, txt_up4, "txt_up4", 2400},
+    };
+    for (const Row& row : rows) {
+        row.label =
+            make_label(frm_up, row.label_name, QString::fromLatin1(row.caption),
+                       ending_at(twips(120, row.top, row.label_width, 255), kDescriptionBoxLeft));
+        row.box = make_text_box(frm_up, row.box_name, twips(480, row.top, 2655, 285));
+    }
     cmd_up =
         make_button(frm_up, "cmd_up", QStringLiteral("Continue"), twips(3360, 2880, 1815, 375));
-    tab_order.insert(tab_order.end(),
-                     {{34, txt_up1}, {35, txt_up2}, {36, txt_up3}, {37, txt_up4}, {39, cmd_up}});
+}
 
+void MainWindowControls::create_menu(QMainWindow* window) {
     // Neither item has a submenu: each acts when it is clicked in the bar.
     QMenuBar* bar = window->menuBar();
     mnu_pref = bar->addAction(QStringLiteral("Preferences"));
@@ -186,13 +206,20 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     mnu_help = bar->addAction(QStringLiteral("Help"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
     mnu_help->setMenuRole(QAction::NoRole);
+}
 
-    std::sort(tab_order.begin(), tab_order.end(),
+void MainWindowControls::set_tab_order() {
+    std::vector<std::pair<int, QWidget*>> order = {
+        {0, cmd_BrwApi}, {1, txt_api},   {2, cmd_ApiScm}, {3, txt_scm},        {4, cmd_BrwSCM},
+        {20, cmd_asd2t}, {26, txt_name}, {28, txt_bmp},   {41, txt_typeother}, {34, txt_up1},
+        {35, txt_up2},   {36, txt_up3},  {37, txt_up4},   {39, cmd_up}};
+    for (std::size_t index = 0; index < kOptionPlaces.size(); ++index)
+        order.emplace_back(kOptionPlaces[index].tab_index,
+                           opt_asd2t->button(static_cast<int>(index)));
+    std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tab_order.size(); ++i)
-        QWidget::setTabOrder(tab_order[i - 1].second, tab_order[i].second);
-
-    cmd_BrwApi->setFocus();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
 } // namespace trellwick

@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QMainWindow;
 class QPushButton;
+class QStyle;
+class QWidget;
 
 namespace trellwick {
 
@@ -67,6 +69,14 @@ struct MainWindowControls {
     std::array<QLineEdit*, 4> description_boxes() const {
         return {txt_up1, txt_up2, txt_up3, txt_up4};
     }
+
+private:
+    void create_paths(QWidget* client);
+    void create_macro_information(QWidget* client, QStyle* frame_style);
+    void create_type_options();
+    void create_user_parameters(QWidget* client, QStyle* frame_style);
+    void create_menu(QMainWindow* window);
+    void set_tab_order();
 };
 
 } // namespace trellwick
