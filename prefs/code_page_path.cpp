@@ -3,12 +3,24 @@
 #include <array>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace trellwick {
 
 #ifdef _WIN32
 
+// Through the ANSI code page explicitly: a narrow path would be converted by
+// the C library's locale, which takes "\x80" for U+0080 instead of the euro.
 std::filesystem::path path_from_code_page(std::string_view bytes) {
-    return std::filesystem::path(std::string(bytes));
+    if (bytes.empty())
+        return {};
+    const int size = static_cast<int>(bytes.size());
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(length));
+    return std::filesystem::path(wide);
 }
 
 #else
