@@ -24,6 +24,13 @@ export LC_ALL=C.UTF-8
 "$wine" wineboot --init >/dev/null 2>&1
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 
+# The desktop program's version resource compiles and keeps its fields.
+x86_64-w64-mingw32-windres -I "$root/app" -O coff -o "$build/trellwick.res.o" "$root/app/trellwick.rc"
+for field in '"FileVersion", "1.02"' '"ProductVersion", "1.02"' '"ProductName", "Trellwick"' \
+    '"FileDescription", "Utility to convert API macros into SCM macros for use with ASD version 2"'; do
+    grep -qF "VALUE $field" "$root/app/trellwick.rc" || { echo "trellwick.rc lacks $field" >&2; exit 1; }
+done
+
 failed=0
 for test in "${tests[@]}"; do
     echo "== $test.exe under Wine"
