@@ -17,6 +17,13 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using namespace std::string_literals;
 
+// The settings file is joined to its directory with the platform's separator.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
 struct Values {
     std::string progdir, apidir, scmdir;
     bool operator==(const Values&) const = default;
@@ -181,11 +188,10 @@ TEST_F(SettingsTest, ReadingBackLosesLeadingSpacesAndSplitsAtCommas) {
 }
 
 TEST_F(SettingsTest, SaveJoinsTheDirectoryAndNameAsPlainText) {
-    EXPECT_EQ(settings_file_in("/x").string(),
-              std::string("/x") + kDirectorySeparator + "quorvel.ini");
+    EXPECT_EQ(settings_file_in("/x").string(), "/x"s + kSeparator + "quorvel.ini");
     Settings settings;
-    ASSERT_TRUE(settings.save_settings(dir_text() + kDirectorySeparator, "a", "b").ok());
-    EXPECT_EQ(read_file(dir_ / "quorvel.ini"), dir_text() + kDirectorySeparator + "\r\na\r\nb\r\n");
+    ASSERT_TRUE(settings.save_settings(dir_text() + kSeparator, "a", "b").ok());
+    EXPECT_EQ(read_file(dir_ / "quorvel.ini"), dir_text() + kSeparator + "\r\na\r\nb\r\n");
 }
 
 TEST_F(SettingsTest, SaveIntoAMissingDirectoryNamesTheFileAndChangesNothing) {
@@ -193,8 +199,8 @@ TEST_F(SettingsTest, SaveIntoAMissingDirectoryNamesTheFileAndChangesNothing) {
     give_earlier_values(settings);
     const std::string missing = (dir_ / "missing").string();
     const SaveResult result = settings.save_settings(missing, "/a", "/s");
-    EXPECT_EQ(result.error, "Cannot create " + missing + kDirectorySeparator +
-                                "quorvel.ini: No such file or directory");
+    EXPECT_EQ(result.error,
+              "Cannot create " + missing + kSeparator + "quorvel.ini: No such file or directory");
     EXPECT_EQ(values_of(settings), (Values{"old1", "old2", "old3"}));
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 }
@@ -260,7 +266,7 @@ TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
         if (row.code_page.empty())
             continue;
 
-        const std::string progdir = dir_text() + kDirectorySeparator + row.code_page;
+        const std::string progdir = dir_text() + kSeparator + row.code_page;
         Settings saved;
         ASSERT_TRUE(saved.save_settings(progdir, "\x80", "x").ok());
         EXPECT_EQ(read_file(dir / "quorvel.ini"), progdir + "\r\n\x80\r\nx\r\n");
