@@ -69,8 +69,12 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
             only_files = true;
             continue;
         }
-        if (argument == "--help" || argument == "--version") {
-            (argument == "--help" ? options.help : options.version) = true;
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+            return parsed;
+        }
+        if (argument == "--version" || argument == "-V") {
+            options.version = true;
             return parsed;
         }
         if (argument == "--force" || argument == "--quiet") {
@@ -139,8 +143,8 @@ does for the same inputs.
   --output-dir DIR  several API files: each SCM file is DIR/<API file name with
                     its extension replaced by .scm>
   --quiet           no progress lines
-  --version         print the version and exit
-  --help            print this help and exit
+  -V, --version     print the version and exit
+  -h, --help        print this help and exit
 
 Type captions: )" +
            captions + R"(.

@@ -32,7 +32,8 @@ struct ParsedOptions {
     std::string error; // empty when the command line is usable
 };
 
-// Parses the arguments after the program's name. --help and --version end the
+// Parses the arguments after the program's name. --help (-h) and --version (-V)
+// end the
 // parsing at once; otherwise the result is checked for everything a run needs.
 ParsedOptions parse_options(const std::vector<std::string>& arguments);
 

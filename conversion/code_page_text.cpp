@@ -10,20 +10,31 @@ namespace trellwick {
 
 #ifdef _WIN32
 
+namespace {
+
+// Through the ANSI code page explicitly: a narrow path would be converted by
+// the C library's locale, which takes "\x80" for U+0080 instead of the euro.
+std::wstring wide_from_code_page(std::string_view bytes) {
+    const int size = static_cast<int>(bytes.size());
+    std::wstring wide(bytes.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), size);
+    wide.resize(static_cast<std::size_t>(length));
+    return wide;
+}
+
+} // namespace
+
 std::filesystem::path path_from_code_page(std::string_view bytes) {
-    return std::filesystem::path(std::string(bytes));
+    return std::filesystem::path(wide_from_code_page(bytes));
 }
 
 std::string code_page_to_utf8(std::string_view bytes) {
-    const int size = static_cast<int>(bytes.size());
-    const int wide_size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wide_size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), wide_size);
-    const int utf8_size =
+    const std::wstring wide = wide_from_code_page(bytes);
+    const int wide_size = static_cast<int>(wide.size());
+    const int size =
         WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(utf8_size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, text.data(), utf8_size, nullptr,
-                        nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, text.data(), size, nullptr, nullptr);
     return text;
 }
 

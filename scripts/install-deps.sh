@@ -4,7 +4,11 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang libclang-rt-dev clang-format xvfb xauth time)
+          libbenchmark-dev clang libclang-rt-dev clang-format xvfb xauth time
+          # the Windows cross build and its tests under Wine
+          g++-mingw-w64-x86-64-posix googletest wine64
+          # the Debian package and its checks
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Trellwick and runs every test: once in a
-# plain build and once built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Any failing test or sanitizer report makes it exit non-zero.
+# plain build and once built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the standard-library parts' tests built for Windows under Wine, then the
+# Debian package's check, then the fuzzers. Any failing test or sanitizer
+# report makes it exit non-zero.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -21,6 +23,12 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
     LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
+
+echo "== Windows build, tests under Wine"
+"$root/scripts/test-windows.sh"
+
+echo "== Debian package"
+"$root/scripts/test-package.sh" "$root/build"
 
 echo "== fuzzing"
 "$root/scripts/fuzz.sh"

@@ -74,17 +74,28 @@ TEST(CommandLineOptions, WrongUsageExitsWithTwoNamingTheProblem) {
 }
 
 TEST(CommandLineOptions, HelpAndVersionGoToStandardOutput) {
-    const testing::CliRun help = run_cli({"--type", "x", "--help", "--no-such-option"});
-    EXPECT_EQ(help.status, cli::kExitConverted);
-    EXPECT_TRUE(help.out.starts_with("Usage: trellwick-convert [options] API_FILE SCM_FILE\n"));
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string out_start;
+    };
+    const std::string usage = "Usage: trellwick-convert [options] API_FILE SCM_FILE\n";
+    const Row rows[] = {
+        {{"--type", "x", "--help", "--no-such-option"}, usage},
+        {{"-h", "--no-such-option"}, usage},
+        {{"--version"}, "trellwick-convert 1.02\n"},
+        {{"a.api", "-V", "--no-such-option"}, "trellwick-convert 1.02\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments.front());
+        const testing::CliRun run = run_cli(row.arguments);
+        EXPECT_EQ(run.status, cli::kExitConverted);
+        EXPECT_TRUE(run.out.starts_with(row.out_start)) << run.out;
+        EXPECT_EQ(run.err, "");
+    }
+    const std::string help = run_cli({"-h"}).out;
     for (int i = 0; i < kOtherTypeIndex; ++i)
-        EXPECT_NE(help.out.find(kMacroTypeCaptions[static_cast<std::size_t>(i)]),
-                  std::string::npos);
-    EXPECT_EQ(help.err, "");
-
-    const testing::CliRun version = run_cli({"--version"});
-    EXPECT_EQ(version.status, cli::kExitConverted);
-    EXPECT_EQ(version.out, "trellwick-convert 1.02\n");
+        EXPECT_NE(help.find(kMacroTypeCaptions[static_cast<std::size_t>(i)]), std::string::npos);
+    EXPECT_NE(help.find("  -V, --version "), std::string::npos);
 }
 
 TEST(MacroTexts, ATypeIsOneOfTheSixteenCaptionsOrOtherText) {

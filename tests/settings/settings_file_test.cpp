@@ -1,4 +1,5 @@
 #include "conversion/file_access.h"
+#include "conversion/text_file.h"
 #include "settings/settings_file.h"
 
 #include <fstream>
@@ -15,6 +16,13 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using namespace std::string_literals;
+
+// The settings file is joined to its directory with the platform's separator.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
 
 struct Values {
     std::string progdir, apidir, scmdir;
@@ -180,11 +188,10 @@ TEST_F(SettingsTest, ReadingBackLosesLeadingSpacesAndSplitsAtCommas) {
 }
 
 TEST_F(SettingsTest, SaveJoinsTheDirectoryAndNameAsPlainText) {
-    EXPECT_EQ(settings_file_in("/x").string(),
-              std::string("/x") + kDirectorySeparator + "quorvel.ini");
+    EXPECT_EQ(settings_file_in("/x").string(), "/x"s + kSeparator + "quorvel.ini");
     Settings settings;
-    ASSERT_TRUE(settings.save_settings(dir_text() + kDirectorySeparator, "a", "b").ok());
-    EXPECT_EQ(read_file(dir_ / "quorvel.ini"), dir_text() + kDirectorySeparator + "\r\na\r\nb\r\n");
+    ASSERT_TRUE(settings.save_settings(dir_text() + kSeparator, "a", "b").ok());
+    EXPECT_EQ(read_file(dir_ / "quorvel.ini"), dir_text() + kSeparator + "\r\na\r\nb\r\n");
 }
 
 TEST_F(SettingsTest, SaveIntoAMissingDirectoryNamesTheFileAndChangesNothing) {
@@ -192,8 +199,8 @@ TEST_F(SettingsTest, SaveIntoAMissingDirectoryNamesTheFileAndChangesNothing) {
     give_earlier_values(settings);
     const std::string missing = (dir_ / "missing").string();
     const SaveResult result = settings.save_settings(missing, "/a", "/s");
-    EXPECT_EQ(result.error, "Cannot create " + missing + kDirectorySeparator +
-                                "quorvel.ini: No such file or directory");
+    EXPECT_EQ(result.error,
+              "Cannot create " + missing + kSeparator + "quorvel.ini: No such file or directory");
     EXPECT_EQ(values_of(settings), (Values{"old1", "old2", "old3"}));
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 }
@@ -231,15 +238,43 @@ TEST_F(SettingsTest, SaveRefusesADirectoryWithANul) {
     EXPECT_EQ(values_of(settings), (Values{"", "", ""}));
 }
 
-#ifndef _WIN32
-TEST_F(SettingsTest, CodePageDirectoryNamesTheUtf8Directory) {
-    fs::create_directory(dir_ / u8"café");
-    Settings settings;
-    ASSERT_TRUE(settings.save_settings(dir_text() + "/caf\xE9", "\x80", "x").ok());
-    EXPECT_EQ(read_file(dir_ / u8"café" / "quorvel.ini"), dir_text() + "/caf\xE9\r\n\x80\r\nx\r\n");
-    EXPECT_EQ(settings.progdir(), dir_text() + "/caf\xE9");
+// Directories whose names go beyond ASCII hold the conversion's line files and
+// the settings file. The settings keep code-page bytes (Windows-1252 here, the
+// ANSI code page on Windows), so only names that code page holds reach them.
+TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
+    struct Row {
+        std::u8string name;
+        std::string code_page; // empty where the code page can't hold the name
+    };
+    const Row rows[] = {
+        {u8"caf\u00e9", "caf\xE9"},
+        {u8"\u00c6r\u00f8 \u20ac", "\xC6r\xF8 \x80"},
+        {u8"\u6771\u4eac", ""},
+    };
+    for (const Row& row : rows) {
+        const fs::path dir = dir_ / row.name;
+        SCOPED_TRACE(display_path(dir));
+        fs::create_directory(dir);
+        const OpenedWriter created = create_text_file(dir / u8"m\u00e4cro.api");
+        ASSERT_TRUE(created.writer) << created.error;
+        created.writer->write_line("Line( 1 2 )");
+        EXPECT_EQ(created.writer->close(), "");
+        const OpenedReader opened = open_text_file(dir / u8"m\u00e4cro.api");
+        std::string line;
+        ASSERT_TRUE(opened.reader && opened.reader->read_line(line)) << opened.error;
+        EXPECT_EQ(line, "Line( 1 2 )");
+        if (row.code_page.empty())
+            continue;
+
+        const std::string progdir = dir_text() + kSeparator + row.code_page;
+        Settings saved;
+        ASSERT_TRUE(saved.save_settings(progdir, "\x80", "x").ok());
+        EXPECT_EQ(read_file(dir / "quorvel.ini"), progdir + "\r\n\x80\r\nx\r\n");
+        Settings loaded;
+        ASSERT_TRUE(loaded.load_settings(dir / "quorvel.ini"));
+        EXPECT_EQ(values_of(loaded), (Values{progdir, "\x80", "x"}));
+    }
 }
-#endif
 
 } // namespace
 } // namespace trellwick
