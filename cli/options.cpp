@@ -33,6 +33,26 @@ std::string add_description(std::string_view value, Options& options) {
     return {};
 }
 
+bool takes_value(std::string_view flag) {
+    return flag == "--param" ||
+           std::any_of(kValueOptions.begin(), kValueOptions.end(),
+                       [&](const ValueOption& option) { return option.flag == flag; });
+}
+
+// Keeps the value of an option that takes one; an error text, or empty.
+std::string set_value(const std::string& flag, const std::string& value, Options& options) {
+    if (flag == "--param")
+        return add_description(value, options);
+    for (const ValueOption& option : kValueOptions) {
+        if (option.flag != flag)
+            continue;
+        if (options.*option.member)
+            return flag + " is given twice";
+        options.*option.member = value;
+    }
+    return {};
+}
+
 // What the options together must satisfy.
 std::string check(const Options& options) {
     if (!options.type)
@@ -85,38 +105,19 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
         // An option with a value: "--name TEXT" or "--name=TEXT".
         const auto equals = argument.find('=');
         const std::string flag = argument.substr(0, equals);
-        std::string value;
-        const bool known =
-            flag == "--param" || std::any_of(kValueOptions.begin(), kValueOptions.end(),
-                                             [&](const ValueOption& o) { return o.flag == flag; });
-        if (!known) {
+        if (!takes_value(flag)) {
             parsed.error = "unknown option " + flag;
             return parsed;
         }
-        if (equals != std::string::npos) {
-            value = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
+        if (equals == std::string::npos && i + 1 == arguments.size()) {
             parsed.error = flag + " needs a value";
             return parsed;
         }
-
-        if (flag == "--param") {
-            parsed.error = add_description(value, options);
-            if (!parsed.error.empty())
-                return parsed;
-            continue;
-        }
-        for (const ValueOption& option : kValueOptions) {
-            if (option.flag != flag)
-                continue;
-            if (options.*option.member) {
-                parsed.error = flag + " is given twice";
-                return parsed;
-            }
-            options.*option.member = value;
-        }
+        parsed.error = set_value(
+            flag, equals != std::string::npos ? argument.substr(equals + 1) : arguments[++i],
+            options);
+        if (!parsed.error.empty())
+            return parsed;
     }
     parsed.error = check(options);
     return parsed;
@@ -147,7 +148,7 @@ does for the same inputs.
   -h, --help        print this help and exit
 
 Type captions: )" +
-           captions + R"(.
+           captions + R"(
 
 Numbers follow the locale of LC_ALL, LC_NUMERIC or LANG. Texts are written in
 the 8-bit code page Windows-1252 (on Windows the ANSI code page).

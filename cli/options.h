@@ -33,8 +33,8 @@ struct ParsedOptions {
 };
 
 // Parses the arguments after the program's name. --help (-h) and --version (-V)
-// end the
-// parsing at once; otherwise the result is checked for everything a run needs.
+// end the parsing at once; otherwise the result is checked for everything a
+// run needs.
 ParsedOptions parse_options(const std::vector<std::string>& arguments);
 
 // What --help prints.

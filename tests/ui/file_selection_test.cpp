@@ -2,8 +2,8 @@
 // (or a cancel) does to the path fields and to the name proposals.
 
 #include "main_window_fixture.h"
-#include "ui/dialogs.h"
 #include "ui/file_selection.h"
+#include "widgets/dialogs.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

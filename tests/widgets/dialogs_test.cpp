@@ -1,9 +1,11 @@
 // The real message boxes and file chooser, answered from inside their own
 // event loop: what they show and what pressing a key gives back.
 
+#include "qstring_printer.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,8 +80,14 @@ TEST(QtDialogs, FileChooserShowsTheRequest) {
     QtDialogs dialogs;
     when_shown<QFileDialog>([](QFileDialog* chooser) {
         EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Select the SCM macro"));
-        EXPECT_EQ(chooser->nameFilters(), QStringList({"SCM macro (*.scm)", "All files (*.*)"}));
+        // The patterns matched follow each caption, hidden from the user;
+        // "*.*" lists every file, "noext" too.
+        EXPECT_EQ(chooser->nameFilters(),
+                  QStringList({"SCM macro (*.scm) (*.scm)", "All files (*.*) (*)"}));
         EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("All files (*.*)"));
+        const auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->currentText(), QStringLiteral("All files (*.*)"));
         EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(chooser->fileMode(), QFileDialog::AnyFile);
         EXPECT_EQ(chooser->selectedFiles(), QStringList(QDir::tempPath() + "/house.scm"));
