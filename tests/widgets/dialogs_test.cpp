@@ -1,27 +1,23 @@
 // The real message boxes and file chooser, answered from inside their own
-// event loop: what they show and what pressing a key gives back.
+// event loop, and the controls that the windows are made of.
 
 #include "widgets/dialogs.h"
+#include "widgets/widget_factory.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace trellwick {
 namespace {
 
 // Runs `look` on the modal dialog as soon as it is shown; `look` closes it.
-template <typename DialogType> void when_shown(std::function<void(DialogType*)> look) {
-    QTimer::singleShot(0, [look] {
-        auto* dialog = qobject_cast<DialogType*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        look(dialog);
-    });
+template <typename Dialog, typename Look> void when_shown(Look look) {
+    QTimer::singleShot(0,
+                       [look] { look(qobject_cast<Dialog*>(QApplication::activeModalWidget())); });
 }
 
 TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
@@ -32,63 +28,60 @@ TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
         Qt::Key key;
         bool answer;
     };
+    const auto yes_no = QMessageBox::Yes | QMessageBox::No;
+    // clang-format off
     const Row rows[] = {
-        {{"Please select a source and destination file"},
-         QMessageBox::Warning,
-         QMessageBox::Ok,
-         Qt::Key_Return,
-         true},
-        {{"Overwrite?", MessageIcon::None, MessageButtons::YesNo},
-         QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No,
-         Qt::Key_Return, // Yes is the default
-         true},
-        {{"Overwrite?", MessageIcon::None, MessageButtons::YesNo},
-         QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No,
-         Qt::Key_Escape,
-         false},
-        {{"Help", MessageIcon::Question, MessageButtons::Ok},
-         QMessageBox::Question,
-         QMessageBox::Ok,
-         Qt::Key_Return,
-         true},
-    };
-    QtDialogs dialogs;
+        {{"Select"}, QMessageBox::Warning, QMessageBox::Ok, Qt::Key_Escape, true},
+        {{"Yes?", MessageIcon::None, MessageButtons::YesNo}, QMessageBox::NoIcon, yes_no, Qt::Key_Return, true},
+        {{"No?", MessageIcon::None, MessageButtons::YesNo}, QMessageBox::NoIcon, yes_no, Qt::Key_Escape, false},
+        {{"Help", MessageIcon::Question}, QMessageBox::Question, QMessageBox::Ok, Qt::Key_Return, true}};
+    // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.message.text.toStdString() + " " + std::to_string(row.key));
+        SCOPED_TRACE(row.message.text.toStdString());
         when_shown<QMessageBox>([&row](QMessageBox* box) {
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Trellwick"));
-            EXPECT_EQ(box->text(), row.message.text);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle() + ':' + box->text(), "Trellwick:" + row.message.text);
             EXPECT_EQ(box->icon(), row.icon);
             EXPECT_EQ(box->standardButtons(), row.buttons);
             QTest::keyClick(box, row.key);
         });
-        EXPECT_EQ(dialogs.message(nullptr, row.message), row.answer);
+        EXPECT_EQ(QtDialogs().message(nullptr, row.message), row.answer);
     }
 }
 
 TEST(QtDialogs, FileChooserShowsTheRequest) {
+    const QString proposed = QDir::tempPath() + "/house.scm";
     const FileRequest request{
-        QStringLiteral("Select the SCM macro"),
-        {QStringLiteral("SCM macro (*.scm)"), QStringLiteral("All files (*.*)")},
-        1,
-        QDir::tempPath(),
-        QDir::tempPath() + QStringLiteral("/house.scm")};
-    QtDialogs dialogs;
-    when_shown<QFileDialog>([](QFileDialog* chooser) {
-        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Select the SCM macro"));
-        EXPECT_EQ(chooser->nameFilters(), QStringList({"SCM macro (*.scm)", "All files (*.*)"}));
-        EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("All files (*.*)"));
-        EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(chooser->fileMode(), QFileDialog::AnyFile);
-        EXPECT_EQ(chooser->selectedFiles(), QStringList(QDir::tempPath() + "/house.scm"));
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-    EXPECT_EQ(dialogs.open_file(nullptr, request), QDir::tempPath() + QStringLiteral("/house.scm"));
+        "Select SCM file", {"SCM macro (*.scm)", "All files (*.*)"}, 1, QDir::tempPath(), proposed};
+    for (const bool accept : {true, false}) {
+        when_shown<QFileDialog>([&](QFileDialog* chooser) {
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->windowTitle() + '|' + chooser->nameFilters().join('|') + '|' +
+                          chooser->selectedNameFilter() + '|' + chooser->selectedFiles().join('|'),
+                      "Select SCM file|SCM macro (*.scm)|All files (*.*)|All files (*.*)|" +
+                          proposed);
+            EXPECT_EQ(std::tuple(chooser->acceptMode(), chooser->fileMode()),
+                      std::tuple(QFileDialog::AcceptOpen, QFileDialog::AnyFile));
+            QMetaObject::invokeMethod(chooser, accept ? "accept" : "reject");
+        });
+        EXPECT_EQ(QtDialogs().open_file(nullptr, request),
+                  accept ? std::optional(proposed) : std::nullopt);
+    }
+}
 
-    when_shown<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
-    EXPECT_EQ(dialogs.open_file(nullptr, request), std::nullopt);
+TEST(WidgetFactory, ControlsCarryNamePlaceCaptionAndFont) {
+    QWidget parent;
+    const QLabel* label = make_label(&parent, "Label1", "<b>API</b>", twips(120, 120, 495, 255));
+    const QPushButton* button = make_chooser_button(&parent, "cmd", twips(3240, 120, 495, 255));
+    EXPECT_EQ(label->objectName() + label->text() + button->objectName() + button->text(),
+              "Label1<b>API</b>cmd...");
+    EXPECT_EQ(
+        std::tuple(label->textFormat(), label->alignment(), label->geometry(), button->geometry()),
+        std::tuple(Qt::PlainText, Qt::AlignLeft | Qt::AlignTop, QRect(8, 8, 33, 17),
+                   QRect(216, 8, 33, 17)));
+    EXPECT_EQ(button->font().family() + QString::number(button->font().pointSizeF()),
+              "MS Sans Serif9.75");
+    EXPECT_EQ(button->font().weight(), QFont::Bold);
 }
 
 } // namespace
