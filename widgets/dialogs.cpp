@@ -36,8 +36,7 @@ std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileRequest& 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(request.filters);
-    if (request.selected_filter >= 0 && request.selected_filter < request.filters.size())
-        dialog.selectNameFilter(request.filters.at(request.selected_filter));
+    dialog.selectNameFilter(request.filters.value(request.selected_filter));
     if (!request.proposed_path.isEmpty())
         dialog.selectFile(request.proposed_path);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

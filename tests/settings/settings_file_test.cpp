@@ -35,10 +35,12 @@ TEST_F(SettingsTest, LoadReadsThreeFieldsByTheFieldRule) {
     // clang-format off
     const std::pair<std::string, std::string> rows[] = {
         {"C:\\T\r\nC:\\M\r\n\r\n", "C:\\T|C:\\M|"}, {"a\r\nb\r\nc\r\nd\r\n\"x", "a|b|c"},
-        {"/my,dir\r\n/api\r\n", "/my|dir|/api"}, {"a,,c", "a||c"}, {"  /p \r\n \t/a\r\n  ", "/p |\t/a|"},
+        {"/my,dir\r\n/api\r\n", "/my|dir|/api"}, {"a,,c", "a||c"},
+        {"  /p \r\n \t/a\r\n  ", "/p |\t/a|"},
         {"a\nb\nc", "a|b|c"}, {"a\rb\rc\r", "a|b|c"}, {"a\n\rc", "a||c"},
         {"\"a,b\"\r\n  \"c\r\nd\"\r\n\"\"", "a,b|c\r\nd|"}, {"\"a\"junk,\"b\" x\r\nc", "a|b|c"},
-        {"\"a\"\r\nb\r\nc", "a|b|c"}, {"a\"b,c\"d,e", "a\"b|c\"d|e"}, {"a\r\nb\r\n\"c,d\r\n", "a|b|c,d\r\n"},
+        {"\"a\"\r\nb\r\nc", "a|b|c"}, {"a\"b,c\"d,e", "a\"b|c\"d|e"},
+        {"a\r\nb\r\n\"c,d\r\n", "a|b|c,d\r\n"},
         {"a\0b\r\ncaf\xE9\r\n\x80\xFF"s, "a\0b|caf\xE9|\x80\xFF"s},
         {longest + "\r\nb\r\n\"" + longest, longest + "|b|" + longest},
         {longest + "y,b,c", "o|o|o"}, {"\"" + longest + "y\",b,c", "o|o|o"},

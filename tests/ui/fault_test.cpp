@@ -18,11 +18,17 @@ TEST_F(MainWindowFaultTest, FaultsAreNamedAndLoseNothing) {
     };
     // clang-format off
     const Row rows[] = {
-        {"none.api", nullptr, "h.scm", nullptr, "Cannot open {api}: No such file or directory", "(no file)", 1},
-        {"api", nullptr, "h.scm", nullptr, "Cannot read {api}: it is a directory", "(no file)", 1},
-        {"h.api", "RefPoint( 7 :1 1 a b )\r\n", "no/h.scm", nullptr, "Cannot create {scm}: No such file or directory", "(no file)", 2},
-        {"h.api", "Points( 0 )\r\n", "h.scm", "earlier", "Cannot read the scale of the reference point in macro.temp: no line holds \"RefPoint(\"", "earlier", 2},
-        {"h.api", "x %4 \r\n", "macro.temp", nullptr, "Cannot write {scm}: it is the work file that the conversion reads", "x %sca \r\n", 2},
+        {"none.api", nullptr, "h.scm", nullptr,
+         "Cannot open {api}: No such file or directory", "(no file)", 1},
+        {"api", nullptr, "h.scm", nullptr,
+         "Cannot read {api}: it is a directory", "(no file)", 1},
+        {"h.api", "RefPoint( 7 :1 1 a b )\r\n", "no/h.scm", nullptr,
+         "Cannot create {scm}: No such file or directory", "(no file)", 2},
+        {"h.api", "Points( 0 )\r\n", "h.scm", "earlier",
+         "Cannot read the scale of the reference point in macro.temp: no line holds \"RefPoint(\"",
+         "earlier", 2},
+        {"h.api", "x %4 \r\n", "macro.temp", nullptr,
+         "Cannot write {scm}: it is the work file that the conversion reads", "x %sca \r\n", 2},
     };
     // clang-format on
     for (const Row& row : rows) {

@@ -28,13 +28,14 @@ TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
         Qt::Key key;
         bool answer;
     };
-    const auto yes_no = QMessageBox::Yes | QMessageBox::No;
+    using Box = QMessageBox;
+    const Message ask{"Yes?", MessageIcon::None, MessageButtons::YesNo};
     // clang-format off
     const Row rows[] = {
-        {{"Select"}, QMessageBox::Warning, QMessageBox::Ok, Qt::Key_Escape, true},
-        {{"Yes?", MessageIcon::None, MessageButtons::YesNo}, QMessageBox::NoIcon, yes_no, Qt::Key_Return, true},
-        {{"No?", MessageIcon::None, MessageButtons::YesNo}, QMessageBox::NoIcon, yes_no, Qt::Key_Escape, false},
-        {{"Help", MessageIcon::Question}, QMessageBox::Question, QMessageBox::Ok, Qt::Key_Return, true}};
+        {{"Select"}, Box::Warning, Box::Ok, Qt::Key_Escape, true},
+        {ask, Box::NoIcon, Box::Yes | Box::No, Qt::Key_Return, true},
+        {ask, Box::NoIcon, Box::Yes | Box::No, Qt::Key_Escape, false},
+        {{"Help", MessageIcon::Question}, Box::Question, Box::Ok, Qt::Key_Return, true}};
     // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message.text.toStdString());
