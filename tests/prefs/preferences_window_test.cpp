@@ -87,7 +87,6 @@ TEST_F(PreferencesWindowTest, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(chain.join(' '),
               "txt_quorveldir txt_apdir txt_scdir cmd_quorvel cmd_api cmd_scm Drive1 "
               "Command1 Dir1 Command2");
-    EXPECT_EQ(child<QComboBox>("Drive1")->currentData(), "/");
 }
 
 TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
@@ -124,39 +123,52 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         EXPECT_EQ(saved.count(), row.file.isEmpty() ? 0 : 1);
         dialogs_.messages.clear();
     }
-    window_->show_settings(); // refilled from the saved values
+    delete window_; // a new window is filled from the saved values
+    window_ = new PreferencesWindow(dialogs_, settings_);
+    window_->show_settings();
     EXPECT_EQ(boxes(), ".| |  /s\u00e9\u20ac ");
 }
 
+// "Select" copies the open directory, not the highlighted one, into the box of
+// the last "..." button pressed.
 TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirectory) {
     EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isHidden());
-    EXPECT_EQ(list()->current_path(), cwd_);
     EXPECT_EQ(entries().join(' '), QString("^ ").repeated(cwd_.count('/')) + " /alpha /beta");
-    EXPECT_EQ(list()->currentRow(), entries().indexOf(""));
-    click("cmd_api");
+    EXPECT_EQ(list()->currentItem()->toolTip() + '|' + list()->item(0)->text(), cwd_ + "|/");
+    click("cmd_quorvel");
     click("cmd_scm");
     EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isVisible());
-    double_click(entries().indexOf("/beta"));
-    EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
-    list()->setCurrentRow(entries().indexOf("/beta/inner")); // highlighted, not opened
     click("Command1");
-    EXPECT_EQ(boxes(), "||" + cwd_ + "/beta");
+    EXPECT_EQ(boxes(), "||" + cwd_);
     EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isHidden());
 
     click("cmd_quorvel");
-    list()->setCurrentRow(entries().indexOf("")); // beta's parent, opened with Enter
+    double_click(entries().indexOf("/beta"));
+    EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
+    list()->setCurrentRow(entries().indexOf("/beta/inner"));
+    click("Command1");
+    EXPECT_EQ(boxes(), cwd_ + "/beta||" + cwd_);
+
+    click("cmd_api");
+    QTest::keyClick(list(), Qt::Key_Up); // from inner to beta, then to its parent
+    QTest::keyClick(list(), Qt::Key_Up);
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(list()->current_path(), cwd_);
     auto* drives = child<QComboBox>("Drive1");
-    drives->addItem("no medium", cwd_ + "/missing");
-    drives->setCurrentIndex(drives->count() - 1); // can't be read: the list stays
+    EXPECT_EQ(drives->currentData(), "/");
+    for (const QString& unreadable : {cwd_ + "/missing", QCoreApplication::applicationFilePath()}) {
+        drives->addItem(unreadable, unreadable); // the list stays where it was
+        drives->setCurrentIndex(drives->count() - 1);
+    }
     EXPECT_EQ(list()->current_path(), cwd_);
     double_click(0); // the root
     click("Command1");
-    EXPECT_EQ(boxes(), "/||" + cwd_ + "/beta");
+    EXPECT_EQ(boxes(), cwd_ + "/beta|/|" + cwd_);
     drives->addItem("beta", cwd_ + "/beta/");
     drives->setCurrentIndex(drives->count() - 1);
     EXPECT_EQ(list()->current_path(), cwd_ + "/beta");
+    drives->setCurrentIndex(0);
+    EXPECT_EQ(list()->current_path(), "/");
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 

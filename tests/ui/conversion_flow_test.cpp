@@ -59,12 +59,13 @@ TEST_F(MainWindowFlowTest, WholeConversionWritesTheScmMacro) {
 TEST_F(MainWindowFlowTest, MacroWithoutUserParametersFinishesInOneClick) {
     start();
     to_step_two("tree.api", "RefPoint( 7 :1 %4 %1 %2 )\r\nEndA\r\n");
-    click("opt_asd2t_14");
+    click("opt_asd2t_0");
     click("cmd_asd2t");
     EXPECT_EQ(dialogs_.texts(), QStringList());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QString::number(step()) + greys() + text("txt_api") + text("txt_scm"), "1gggg");
     EXPECT_EQ(read_file("scm/tree.scm"),
-              ";ASDesign Compatible Macro\r\n;Name=tree, Type=Trees, Bitmap=tree.bmp, \\\r\n"
+              ";ASDesign Compatible Macro\r\n;Name=tree, Type=Aircraft, Bitmap=tree.bmp, \\\r\n"
               ";FixedLength= 0 , FixedWidth= 0 , autoscale \\\r\n;Latitude, Longitude, Scale=1, "
               "\\\r\n;\\\r\n;\\\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n"
               "RefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n");

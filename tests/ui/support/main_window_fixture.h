@@ -65,8 +65,10 @@ protected:
     int step() const {
         return !control("frm_asd2t")->isHidden() ? 2 : !control("frm_up")->isHidden() ? 3 : 1;
     }
+    // Clicks near the left edge, where a radio button's circle and caption are.
     void click(const char* name) const {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+        QAbstractButton* button = control<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
     // Replaces the box's text by typing, each character as the key that gives it.
     void type(const char* name, const QString& text) const {
