@@ -54,8 +54,7 @@ void prepare_file_dialog(QFileDialog& dialog, const FileRequest& request) {
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
-    if (request.selected_filter >= 0 && request.selected_filter < filters.size())
-        dialog.selectNameFilter(filters.at(request.selected_filter));
+    dialog.selectNameFilter(filters.value(request.selected_filter));
     if (!request.proposed_path.isEmpty())
         dialog.selectFile(request.proposed_path);
 }

@@ -1,320 +1,194 @@
-#include "prefs/drive_roots.h"
+// The Preferences window and its directory list, used with real clicks and
+// keys in a fresh working directory that holds alpha/, beta/ and beta/inner/.
+
+#include "prefs/directory_list.h"
 #include "prefs/preferences_window.h"
 #include "scripted_dialogs.h"
 #include "settings/settings_file.h"
-#include "window_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
 
 namespace trellwick {
 namespace {
 
-using Target = PreferencesWindow::ChooserTarget;
-
-class PreferencesWindowTest : public WorkingDirectoryTest {
+class PreferencesWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WorkingDirectoryTest::SetUp();
+        ASSERT_TRUE(QDir::setCurrent(work_.path()) && QDir().mkpath("alpha") &&
+                    QDir().mkpath("beta/inner"));
+        cwd_ = QDir::currentPath();
         window_ = new PreferencesWindow(dialogs_, settings_);
         window_->show_settings();
     }
     void TearDown() override {
-        delete window_.data();
-        WorkingDirectoryTest::TearDown();
+        delete window_;
+        QDir::setCurrent(QDir::tempPath());
+    }
+    template <typename Widget = QWidget> Widget* child(const char* name) const {
+        return window_->findChild<Widget*>(QLatin1String(name));
+    }
+    QString boxes() const {
+        return child<QLineEdit>("txt_quorveldir")->text() + '|' +
+               child<QLineEdit>("txt_apdir")->text() + '|' + child<QLineEdit>("txt_scdir")->text();
+    }
+    void click(const char* name) const {
+        QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton);
+    }
+    DirectoryList* list() const { return child<DirectoryList>("Dir1"); }
+    // The entry in the given row, counted from the top of the tree.
+    QTreeWidgetItem* item(int row) const {
+        QTreeWidgetItemIterator it(list());
+        for (; row > 0 && *it; --row)
+            ++it;
+        return *it;
+    }
+    // The entries below the working directory, each parent above it as "^".
+    QStringList entries() const {
+        QStringList paths;
+        for (QTreeWidgetItemIterator it(list()); *it; ++it) {
+            const QString path = DirectoryList::entry_path(*it);
+            paths.append(path.startsWith(cwd_) ? path.mid(cwd_.size()) : "^");
+        }
+        return paths;
+    }
+    // A click, then a second press that arrives as a double click, then its release.
+    void double_click(int row) const {
+        const QPoint at = list()->visualItemRect(item(row)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
     }
 
-    template <typename Widget> Widget* child(const char* name) const {
-        auto* widget = window_->findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
-    QGroupBox* chooser() const { return child<QGroupBox>("frm_chdir"); }
-    DirectoryList* dir_list() const { return child<DirectoryList>("Dir1"); }
-    void click(const char* button) {
-        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
-    }
-
-    QStringList box_texts() const {
-        return {box("txt_quorveldir")->text(), box("txt_apdir")->text(), box("txt_scdir")->text()};
-    }
-    void fill(const QString& progdir, const QString& apidir, const QString& scmdir) {
-        box("txt_quorveldir")->setText(progdir);
-        box("txt_apdir")->setText(apidir);
-        box("txt_scdir")->setText(scmdir);
-    }
-    QPoint centre_of(const QString& path) const {
-        QTreeWidgetItem* item = entry(*dir_list(), path);
-        EXPECT_NE(item, nullptr) << path.toStdString();
-        return item ? dir_list()->visualItemRect(item).center() : QPoint();
-    }
-    // What a mouse sends for a double click: a click, then a second press that
-    // arrives as a double click, then its release.
-    void double_click(const QString& path) {
-        const QPoint at = centre_of(path);
-        QTest::mouseClick(dir_list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(dir_list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(dir_list()->viewport(), Qt::LeftButton, {}, at);
-    }
-    void expect_saved_nothing() const {
-        EXPECT_FALSE(exists("quorvel.ini"));
-        EXPECT_EQ(settings_.progdir(), "");
-        EXPECT_TRUE(window_->isVisible());
-    }
-
+    QTemporaryDir work_;
+    QString cwd_;
     ScriptedDialogs dialogs_;
     Settings settings_;
-    QPointer<PreferencesWindow> window_;
+    PreferencesWindow* window_ = nullptr;
 };
 
-TEST_F(PreferencesWindowTest, StartsWithItsLayoutAndNothingChosen) {
-    EXPECT_EQ(window_->objectName(), "frm_pref");
-    EXPECT_EQ(window_->windowTitle(), "Preferences");
+// Captions that don't fit their places take the free room up to the boxes.
+TEST_F(PreferencesWindowTest, ControlsStandWhereTheLayoutPutsThem) {
+    EXPECT_EQ(window_->objectName() + '|' + window_->windowTitle(), "frm_pref|Preferences");
     EXPECT_EQ(window_->minimumSize(), QSize(407, 470));
     EXPECT_EQ(window_->maximumSize(), QSize(407, 470));
-
-    struct Control {
-        const char* name;
-        QString caption;
-        QRect place;
-    };
-    const Control controls[] = {
-        {"Label1", "Please specify the following directories:", {8, 8, 344, 21}},
-        {"Label2", "Quorvel directory", {8, 48, 113, 17}},
-        {"Label3", "Default API directory", {8, 72, 121, 17}},
-        {"Label4",
-         "Default SCM directory (this is probably the macro directory of ASD)",
-         {8, 96, 113, 41}},
-        {"txt_quorveldir", "", {136, 48, 217, 19}},
-        {"txt_apdir", "", {136, 72, 217, 19}},
-        {"txt_scdir", "", {136, 96, 217, 19}},
-        {"cmd_quorvel", "...", {360, 48, 33, 17}},
-        {"cmd_api", "...", {360, 72, 33, 17}},
-        {"cmd_scm", "...", {360, 96, 33, 17}},
-        {"Command2", "Save preferences", {208, 128, 161, 25}},
-        {"frm_chdir", "", {8, 160, 393, 305}},
-        {"Drive1", "", {8, 16, 377, 21}},
-        {"Dir1", "", {8, 40, 377, 216}},
-        {"Command1", "Select", {312, 272, 73, 25}},
-    };
-    for (const Control& control : controls) {
-        SCOPED_TRACE(control.name);
-        const QWidget* widget = child<QWidget>(control.name);
-        ASSERT_NE(widget, nullptr);
-        const QVariant text = widget->property("text");
-        EXPECT_EQ(text.isValid() ? text.toString() : QString(), control.caption);
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            // A label may grow into the free room so that its caption is
-            // read whole, never into the text boxes or the chooser.
-            EXPECT_EQ(label->pos(), control.place.topLeft());
-            EXPECT_TRUE(label->geometry().contains(control.place));
-            const bool beside_a_box = control.place.top() >= 48;
-            EXPECT_LT(label->geometry().right(), beside_a_box ? 136 : 407);
-            EXPECT_LT(label->geometry().bottom(), 160);
-            if (label->wordWrap())
-                EXPECT_LE(label->heightForWidth(label->width()), label->height());
-            else
-                EXPECT_LE(label->sizeHint().width(), label->width());
-        } else {
-            EXPECT_EQ(widget->geometry(), control.place);
-        }
+    for (const auto& [name, place] : {std::pair{"Label2", QRect(8, 48, 113, 17)},
+                                      {"Label3", QRect(8, 72, 124, 17)},
+                                      {"Label4", QRect(8, 96, 124, 56)},
+                                      {"Dir1", QRect(8, 40, 377, 216)}})
+        EXPECT_EQ(child(name)->geometry(), place) << name;
+    QStringList chain;
+    for (QWidget* widget = child("txt_quorveldir"); chain.size() < 10;
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain.append(widget->objectName());
     }
-    EXPECT_TRUE(child<QLabel>("Label4")->wordWrap());
-    for (const char* name : {"cmd_quorvel", "cmd_api", "cmd_scm"}) {
-        const QFont font = child<QPushButton>(name)->font();
-        EXPECT_EQ(font.family(), "MS Sans Serif");
-        EXPECT_EQ(font.pointSizeF(), 9.75);
-        EXPECT_TRUE(font.bold());
-    }
-
-    EXPECT_TRUE(chooser()->isHidden());
-    EXPECT_EQ(window_->chooser_target(), Target::None);
-    EXPECT_EQ(box_texts(), QStringList({"", "", ""}));
-    EXPECT_EQ(dir_list()->current_path(), native());
-    EXPECT_EQ(child<QComboBox>("Drive1")->currentData().toString(), drive_root_of(cwd_));
+    EXPECT_EQ(chain.join(' '),
+              "txt_quorveldir txt_apdir txt_scdir cmd_quorvel cmd_api cmd_scm Drive1 "
+              "Command1 Dir1 Command2");
 }
 
-TEST_F(PreferencesWindowTest, TabOrderFollowsTheBoxesThenTheButtonsThenTheChooser) {
-    const QStringList order = {"txt_quorveldir", "txt_apdir", "txt_scdir", "cmd_quorvel",
-                               "cmd_api",        "cmd_scm",   "Drive1",    "Command1",
-                               "Dir1",           "Command2"};
-    QStringList seen;
-    QWidget* widget = child<QWidget>("txt_quorveldir");
-    do {
-        if (order.contains(widget->objectName()))
-            seen.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != child<QWidget>("txt_quorveldir"));
-    EXPECT_EQ(seen, order);
-}
-
-TEST_F(PreferencesWindowTest, OpeningRefillsTheBoxesFromTheSavedValues) {
-    ASSERT_TRUE(settings_.save_settings(cwd_.toStdString(), "caf\xE9", "/scm").ok());
-    fill("edited", "", "not saved");
-    window_->hide();
-
-    window_->show_settings();
-    EXPECT_EQ(box_texts(), QStringList({cwd_, "café", "/scm"}));
-    EXPECT_TRUE(window_->isVisible());
-}
-
-TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedThenHides) {
-    bool visible_when_saved = false;
-    QObject::connect(window_, &PreferencesWindow::saved,
-                     [this, &visible_when_saved] { visible_when_saved = window_->isVisible(); });
-    fill(cwd_, " ", "  /scm ");
-
-    click("Command2");
-    EXPECT_TRUE(dialogs_.messages().empty()) << dialogs_.message_texts().join('\n').toStdString();
-    QFile file(cwd_ + "/quorvel.ini");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), (cwd_ + "\r\n \r\n  /scm \r\n").toUtf8());
-    EXPECT_EQ(settings_.apidir(), " ");
-    EXPECT_EQ(settings_.scmdir(), "  /scm ");
-    EXPECT_TRUE(visible_when_saved);
-    EXPECT_FALSE(window_->isVisible());
-}
-
-TEST_F(PreferencesWindowTest, SaveWritesTheCodePage) {
-    ASSERT_TRUE(QDir(cwd_).mkdir(QStringLiteral("café")));
-    fill(cwd_ + "/café", "€", "x");
-    click("Command2");
-    ASSERT_TRUE(dialogs_.messages().empty()) << dialogs_.message_texts().join('\n').toStdString();
-    QFile file(cwd_ + "/café/quorvel.ini");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), cwd_.toUtf8() + "/caf\xE9\r\n\x80\r\nx\r\n");
-}
-
-TEST_F(PreferencesWindowTest, AnEmptyBoxOnlyWarns) {
-    QSignalSpy saved(window_.data(), &PreferencesWindow::saved);
-    const QStringList filled = {cwd_, "/api", "/scm"};
-    for (int empty = 0; empty < 3; ++empty) {
-        QStringList texts = filled;
-        texts[empty].clear();
-        fill(texts[0], texts[1], texts[2]);
+TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
+    const char* const empty = "Please make sure all three directories have been selected";
+    struct Row {
+        const char *progdir, *apidir, *scmdir, *message;
+        QByteArray file;
+    };
+    const Row rows[] = {
+        {"", "/a", "/s", empty, ""},
+        {".", "", "/s", empty, ""},
+        {".", "/a", "", empty, ""},
+        {".", "/a/\u0101", "/s",
+         "The default API directory contains a character that can't be "
+         "written to the settings file: \u0101",
+         ""},
+        {"missing", "/a", "/s", "Cannot create missing/quorvel.ini: No such file or directory", ""},
+        {".", " ", "  /s\u00e9\u20ac ", "", ".\r\n \r\n  /s\xe9\x80 \r\n"},
+    };
+    QSignalSpy saved(window_, &PreferencesWindow::saved);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        child<QLineEdit>("txt_quorveldir")->setText(row.progdir);
+        child<QLineEdit>("txt_apdir")->setText(row.apidir);
+        child<QLineEdit>("txt_scdir")->setText(row.scmdir);
         click("Command2");
-
-        ASSERT_EQ(dialogs_.messages().size(), static_cast<std::size_t>(empty + 1));
-        const ShownMessage& shown = dialogs_.messages().back();
-        EXPECT_EQ(shown.text, "Please make sure all three directories have been selected");
-        EXPECT_EQ(shown.title, "Trellwick");
-        EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(shown.buttons, MessageButtons::Ok);
-        EXPECT_EQ(shown.parent, window_.data());
-        EXPECT_EQ(box_texts(), texts);
-        expect_saved_nothing();
+        EXPECT_EQ(dialogs_.texts().value(0), QString::fromUtf8(row.message));
+        for (const ShownMessage& shown : dialogs_.messages)
+            EXPECT_EQ(shown.parent, window_);
+        EXPECT_EQ(window_->isVisible(), !dialogs_.texts().isEmpty());
+        QFile file("quorvel.ini");
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "", row.file);
+        EXPECT_EQ(settings_.scmdir(), row.file.isEmpty() ? "" : "  /s\xe9\x80 ");
+        EXPECT_EQ(saved.count(), row.file.isEmpty() ? 0 : 1);
+        dialogs_.messages.clear();
     }
-    EXPECT_EQ(saved.count(), 0);
-}
-
-TEST_F(PreferencesWindowTest, ACharacterTheSettingsFileCannotHoldOnlyWarns) {
-    fill(cwd_, "/api/\u0101", "/scm");
-    click("Command2");
-    EXPECT_EQ(dialogs_.message_texts(),
-              QStringList({"The default API directory contains a character that can't be written "
-                           "to the settings file: \u0101"}));
-    EXPECT_EQ(box_texts(), QStringList({cwd_, "/api/\u0101", "/scm"}));
-    expect_saved_nothing();
-}
-
-TEST_F(PreferencesWindowTest, AnUnwritableProgramDirectoryWarnsAndTheWindowStays) {
-    QSignalSpy saved(window_.data(), &PreferencesWindow::saved);
-    fill(cwd_ + "/missing", "/api", "/scm");
-    click("Command2");
-    EXPECT_EQ(dialogs_.message_texts(),
-              QStringList({"Cannot create " + native("missing") + QDir::separator() +
-                           "quorvel.ini: No such file or directory"}));
-    EXPECT_EQ(box_texts(), QStringList({cwd_ + "/missing", "/api", "/scm"}));
-    EXPECT_FALSE(exists("missing"));
-    expect_saved_nothing();
-    EXPECT_EQ(saved.count(), 0);
-}
-
-TEST_F(PreferencesWindowTest, SelectFillsOnlyTheBoxOfTheLastChooserButton) {
-    click("cmd_api");
-    EXPECT_TRUE(chooser()->isVisible());
-    EXPECT_EQ(window_->chooser_target(), Target::ApiDirectory);
-    click("cmd_scm");
-    click("Command1");
-
-    EXPECT_EQ(box_texts(), QStringList({"", "", native()}));
-    EXPECT_TRUE(chooser()->isHidden());
-    EXPECT_EQ(window_->chooser_target(), Target::ScmDirectory);
-}
-
-TEST_F(PreferencesWindowTest, SelectCopiesTheOpenDirectoryNotTheHighlightedOne) {
-    click("cmd_quorvel");
-    QTest::mouseClick(dir_list()->viewport(), Qt::LeftButton, {}, centre_of(cwd_ + "/beta"));
-    EXPECT_EQ(dir_list()->currentItem(), entry(*dir_list(), cwd_ + "/beta"));
-    click("Command1");
-    EXPECT_EQ(box("txt_quorveldir")->text(), native());
-}
-
-TEST_F(PreferencesWindowTest, DoubleClickOpensADirectory) {
-    click("cmd_api");
-    double_click(cwd_ + "/beta");
-    EXPECT_EQ(dir_list()->current_path(), native("beta"));
-    EXPECT_NE(entry(*dir_list(), cwd_ + "/beta/inner"), nullptr);
-    EXPECT_EQ(entry(*dir_list(), cwd_ + "/alpha"), nullptr);
-
-    double_click(QDir::rootPath());
-    EXPECT_EQ(dir_list()->current_path(), QDir::toNativeSeparators(QDir::rootPath()));
-    click("Command1");
-    EXPECT_EQ(box("txt_apdir")->text(), QDir::toNativeSeparators(QDir::rootPath()));
-}
-
-TEST_F(PreferencesWindowTest, ChooserLeftOpenStaysOpenAcrossASave) {
-    click("cmd_quorvel");
-    fill(cwd_, "/api", "/scm");
-    click("Command2");
-    ASSERT_FALSE(window_->isVisible());
-    EXPECT_FALSE(chooser()->isHidden());
-
+    delete window_; // a new window is filled from the saved values
+    window_ = new PreferencesWindow(dialogs_, settings_);
     window_->show_settings();
-    EXPECT_TRUE(chooser()->isVisible());
-    EXPECT_EQ(window_->chooser_target(), Target::QuorvelDirectory);
-    EXPECT_EQ(box_texts(), QStringList({cwd_, "/api", "/scm"}));
+    EXPECT_EQ(boxes(), ".| |  /s\u00e9\u20ac ");
 }
 
-TEST_F(PreferencesWindowTest, DriveChangeMovesTheDirectoryListUnlessTheDriveCannotBeRead) {
+// "Select" copies the open directory, not the highlighted one, into the box of
+// the last "..." button pressed.
+TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirectory) {
+    EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isHidden());
+    EXPECT_EQ(entries().join(' '), QString("^ ").repeated(cwd_.count('/')) + " /alpha /beta");
+    EXPECT_EQ(list()->currentItem()->toolTip(0) + '|' + item(0)->text(0), cwd_ + "|/");
     click("cmd_quorvel");
+    click("cmd_scm");
+    EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isVisible());
+    click("Command1");
+    EXPECT_EQ(boxes(), "||" + cwd_);
+    EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isHidden());
+
+    click("cmd_quorvel");
+    double_click(entries().indexOf("/beta"));
+    EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
+    // A tree: each entry, icon and all, stands further in than its parent; the
+    // open directory and its parents show one icon, its subdirectories another.
+    const int open = entries().indexOf("/beta");
+    for (int row = 1; row <= open + 1; ++row)
+        EXPECT_GT(list()->visualItemRect(item(row)).left(),
+                  list()->visualItemRect(item(row - 1)).left());
+    const auto icon = [&](int row) {
+        return item(row)->icon(0).pixmap(16).toImage();
+    };
+    EXPECT_EQ(icon(open - 1), icon(open));
+    EXPECT_NE(icon(open), icon(open + 1));
+    list()->setCurrentItem(item(entries().indexOf("/beta/inner")));
+    click("Command1");
+    EXPECT_EQ(boxes(), cwd_ + "/beta||" + cwd_);
+
+    click("cmd_api");
+    QTest::keyClick(list(), Qt::Key_Up); // from inner to beta, then to its parent
+    QTest::keyClick(list(), Qt::Key_Up);
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(list()->current_path(), cwd_);
     auto* drives = child<QComboBox>("Drive1");
-    drives->addItem(QStringLiteral("beta"), cwd_ + "/beta");
-    drives->addItem(QStringLiteral("no medium"), cwd_ + "/missing");
-    drives->setFocus();
-
-    drives->setCurrentIndex(drives->count() - 2);
-    EXPECT_EQ(dir_list()->current_path(), native("beta"));
-    QTest::keyClick(drives, Qt::Key_End);
-    EXPECT_EQ(drives->currentText(), "no medium");
-    EXPECT_EQ(dir_list()->current_path(), native("beta"));
-    EXPECT_TRUE(dialogs_.messages().empty());
-}
-
-TEST_F(PreferencesWindowTest, ClosingDeletesTheWindowWithoutSaving) {
-    for (const bool hidden_first : {false, true}) {
-        SCOPED_TRACE(hidden_first ? "hidden" : "shown");
-        if (!window_) {
-            window_ = new PreferencesWindow(dialogs_, settings_);
-            window_->show_settings();
-        }
-        QSignalSpy closed(window_.data(), &PreferencesWindow::closed);
-        fill(cwd_, "/api", "/scm");
-        if (hidden_first)
-            window_->hide();
-        window_->close();
-        EXPECT_EQ(closed.count(), 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window_.isNull());
-        EXPECT_FALSE(exists("quorvel.ini"));
+    EXPECT_EQ(drives->currentData(), "/");
+    for (const QString& unreadable : {cwd_ + "/missing", QCoreApplication::applicationFilePath()}) {
+        drives->addItem(unreadable, unreadable); // the list stays where it was
+        drives->setCurrentIndex(drives->count() - 1);
     }
+    EXPECT_EQ(list()->current_path(), cwd_);
+    double_click(0); // the root
+    click("Command1");
+    EXPECT_EQ(boxes(), cwd_ + "/beta|/|" + cwd_);
+    drives->addItem("beta", cwd_ + "/beta/");
+    drives->setCurrentIndex(drives->count() - 1);
+    EXPECT_EQ(list()->current_path(), cwd_ + "/beta");
+    drives->setCurrentIndex(0);
+    EXPECT_EQ(list()->current_path(), "/");
+    EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 } // namespace

@@ -11,21 +11,20 @@
 #include <ostream>
 
 void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
+    *out << ::testing::PrintToString(text.toStdString());
+}
+
+void PrintTo(const QByteArray& bytes, std::ostream* out) {
+    *out << ::testing::PrintToString(bytes.toStdString());
 }
 
 int main(int argc, char** argv) {
-    bool listing = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
-            listing = true;
-    }
+    const bool listing = argc > 1 && std::strcmp(argv[1], "--gtest_list_tests") == 0;
     ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QApplication> application;
-    if (!listing) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!listing)
         application = std::make_unique<QApplication>(argc, argv);
-    }
     return RUN_ALL_TESTS();
 }

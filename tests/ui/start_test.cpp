@@ -1,8 +1,9 @@
-// Start-up with and without a settings file, shut-down, and the Help message.
+// Start-up with and without a settings file, the Preferences window beside the
+// main window, closing, and where the controls stand.
 
 #include "main_window_fixture.h"
 
-#include <QButtonGroup>
+#include <QPushButton>
 #include <QSignalSpy>
 
 namespace trellwick {
@@ -10,112 +11,92 @@ namespace {
 
 using MainWindowStartTest = MainWindowTest;
 
-TEST_F(MainWindowStartTest, WithSettingsShowsStepOneWithEverythingEmpty) {
-    write_settings("/prog", "/api dir", "/scm dir");
-    MainWindow& main = start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("Trellwick"));
-    EXPECT_EQ(main.objectName(), QStringLiteral("frm_main"));
-    EXPECT_FALSE(shown("frm_asd2t"));
-    EXPECT_FALSE(shown("frm_up"));
-    for (const char* name : {"txt_api", "txt_scm", "txt_name", "txt_bmp", "txt_typeother",
-                             "txt_up1", "txt_up2", "txt_up3", "txt_up4"})
-        EXPECT_TRUE(text(name).isEmpty()) << name;
-    EXPECT_EQ(control<QButtonGroup>("opt_asd2t")->checkedId(), -1);
-    EXPECT_TRUE(control<QLabel>("pic_bmp")->pixmap().isNull());
-    EXPECT_EQ(QApplication::focusWidget(), control("cmd_BrwApi"));
-    EXPECT_EQ(preferences(), nullptr);
-    EXPECT_TRUE(dialogs_.messages().empty());
-
-    EXPECT_EQ(settings_.progdir(), "/prog");
-    EXPECT_EQ(settings_.apidir(), "/api dir");
-    EXPECT_EQ(settings_.scmdir(), "/scm dir");
+// A settings file that isn't three fields counts as missing: the Preferences
+// window comes up alone, and nothing is said.
+TEST_F(MainWindowStartTest, SettingsFileDecidesTheFirstWindow) {
+    for (const QByteArray& ini : {QByteArray("/p\r\n/a\r\n"), QByteArray(70000, 'x'),
+                                  QByteArray("/p\r\n/a\r\n/scm dir\r\n")}) {
+        write_file("quorvel.ini", ini);
+        const bool main_first = start(false).isVisible();
+        EXPECT_EQ(main_first, ini.endsWith("dir\r\n"));
+        EXPECT_EQ(preferences() != nullptr, !main_first);
+        EXPECT_EQ(settings_.scmdir(), main_first ? "/scm dir" : "");
+    }
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(step(), 1);
+    EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
 }
 
 TEST_F(MainWindowStartTest, WithoutSettingsWaitsForPreferencesThenSavingShowsTheMainWindow) {
     MainWindow& main = start(false);
-
     PreferencesWindow* prefs = preferences();
-    ASSERT_NE(prefs, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(prefs));
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_TRUE(prefs->isVisible());
-    EXPECT_TRUE(prefs->isActiveWindow());
-    auto* progdir = prefs->findChild<QLineEdit*>(QStringLiteral("txt_quorveldir"));
-    auto* apidir = prefs->findChild<QLineEdit*>(QStringLiteral("txt_apdir"));
-    auto* scmdir = prefs->findChild<QLineEdit*>(QStringLiteral("txt_scdir"));
-    ASSERT_TRUE(progdir && apidir && scmdir);
-    EXPECT_TRUE(progdir->text().isEmpty() && apidir->text().isEmpty() && scmdir->text().isEmpty());
-    EXPECT_TRUE(dialogs_.messages().empty());
+    ASSERT_TRUE(prefs && prefs->isVisible() && !main.isVisible());
+    for (const auto& [name, typed] : {std::pair{"txt_quorveldir", temp_.path()},
+                                      {"txt_apdir", QString("/m/api")},
+                                      {"txt_scdir", QString("/m/scm")}})
+        QTest::keyClicks(prefs->findChild<QLineEdit*>(name), typed);
+    QTest::mouseClick(prefs->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(main.isVisible() && !prefs->isVisible());
+    EXPECT_EQ(read_file("quorvel.ini"), temp_.path().toUtf8() + "\r\n/m/api\r\n/m/scm\r\n");
 
-    QTest::keyClicks(progdir, temp_.path());
-    QTest::keyClicks(apidir, QStringLiteral("/macros/api"));
-    QTest::keyClicks(scmdir, QStringLiteral("/macros/scm"));
-    QTest::mouseClick(prefs->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
-
-    EXPECT_TRUE(dialogs_.messages().empty()) << dialogs_.message_texts().join('|').toStdString();
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(prefs->isVisible());
-    EXPECT_FALSE(shown("frm_asd2t"));
-    EXPECT_FALSE(shown("frm_up"));
-    EXPECT_EQ(settings_.scmdir(), "/macros/scm");
-    EXPECT_EQ(read_file("quorvel.ini"),
-              temp_.path().toLocal8Bit() + "\r\n/macros/api\r\n/macros/scm\r\n");
+    click_menu("mnu_pref"); // hidden, not gone
+    EXPECT_TRUE(preferences() == prefs && prefs->isVisible());
+    click("cmd_ApiScm"); // Convert closes it without saving
+    EXPECT_TRUE(preferences() == nullptr && main.isVisible());
+    EXPECT_EQ(dialogs_.texts(), QStringList{"Please select a source and destination file"});
 }
 
-TEST_F(MainWindowStartTest, AShortSettingsFileCountsAsMissing) {
-    write_file(QStringLiteral("quorvel.ini"), "/prog\r\n/api\r\n");
-    MainWindow& main = start();
-    EXPECT_FALSE(main.isVisible());
-    ASSERT_NE(preferences(), nullptr);
-    EXPECT_TRUE(preferences()->isVisible());
-    EXPECT_EQ(settings_.progdir(), "");
+TEST_F(MainWindowStartTest, ClosingEndsTheProgramUnlessOnlyThePreferencesGo) {
+    for (const auto& [settings, close_main] :
+         {std::pair{false, false}, {true, false}, {true, true}}) {
+        MainWindow& main = start(settings);
+        QSignalSpy ended(&main, &MainWindow::closed);
+        if (settings)
+            click_menu("mnu_pref");
+        ASSERT_NE(preferences(), nullptr);
+        close_main ? main.close() : preferences()->close();
+        const bool ends = close_main || !settings;
+        EXPECT_EQ(ended.count(), ends ? 1 : 0);
+        EXPECT_TRUE(preferences() == nullptr && main.isVisible() == !ends);
+    }
 }
 
-TEST_F(MainWindowStartTest, ClosingThePreferencesWhileWaitingEndsTheProgram) {
-    MainWindow& main = start(false);
-    QSignalSpy ended(&main, &MainWindow::closed);
-    ASSERT_NE(preferences(), nullptr);
-
-    preferences()->close();
-
-    EXPECT_EQ(ended.count(), 1);
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(preferences(), nullptr);
-}
-
-TEST_F(MainWindowStartTest, ClosingTheMainWindowEndsTheProgramAndTakesThePreferencesWithIt) {
-    MainWindow& main = start();
-    QSignalSpy ended(&main, &MainWindow::closed);
+TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
+    start();
+    EXPECT_EQ(window_->centralWidget()->size(), QSize(676, 669));
+    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+    QStringList captions{window_->objectName(), window_->windowTitle()};
+    for (const char* name :
+         {"Label1", "Label2", "cmd_BrwApi", "cmd_ApiScm", "frm_asd2t", "Label3", "Label4",
+          "opt_asd2t_0", "opt_asd2t_16", "cmd_asd2t", "frm_up", "Label5", "Label8", "cmd_up"})
+        captions.append(control(name)->property(name[0] == 'f' ? "title" : "text").toString());
+    EXPECT_EQ(captions.join('|'), "frm_main|Trellwick|API|SCM|...|&Convert|Macro information|Name:|"
+                                  "Bitmap:|Aircraft|Other, please specify:|Continue|"
+                                  "User parameters|%6|%9|Continue");
+    for (const auto& [name, place] : {std::pair{"txt_api", QRect(48, 8, 160, 19)},
+                                      {"Label3", QRect(16, 32, 64, 17)},
+                                      {"Label9", QRect(16, 24, 289, 57)},
+                                      {"opt_asd2t_7", QRect(8, 264, 224, 17)},
+                                      {"opt_asd2t_8", QRect(232, 96, 96, 17)}})
+        EXPECT_EQ(control(name)->geometry(), place) << name;
+    // By tab index: labels, frames and the picture box take no focus.
+    QStringList chain;
+    for (QWidget* widget = control("cmd_BrwApi"); chain.size() < 31;
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain.append(widget->objectName().remove("opt_asd2t_"));
+    }
+    EXPECT_EQ(chain.join(' '), "cmd_BrwApi txt_api cmd_ApiScm txt_scm cmd_BrwSCM 0 1 2 7 8 9 10 11 "
+                               "12 13 14 15 cmd_asd2t 3 4 5 6 txt_name txt_bmp txt_up1 txt_up2 "
+                               "txt_up3 txt_up4 cmd_up txt_typeother 16");
+    // Texts of any length, in every box of both windows.
     click_menu("mnu_pref");
-    ASSERT_NE(preferences(), nullptr);
-    ASSERT_TRUE(preferences()->isVisible());
-
-    main.close();
-
-    EXPECT_EQ(ended.count(), 1);
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_EQ(preferences(), nullptr);
-}
-
-TEST_F(MainWindowStartTest, HelpShowsTheFiveLineMessageAndChangesNothing) {
-    MainWindow& main = start();
-    type("txt_api", QStringLiteral("typed.api"));
-
-    click_menu("mnu_help");
-
-    ASSERT_EQ(dialogs_.messages().size(), 1u);
-    const ShownMessage& shown_message = dialogs_.messages().front();
-    EXPECT_EQ(shown_message.text, kHelpText);
-    EXPECT_EQ(shown_message.title, QStringLiteral("Trellwick"));
-    EXPECT_EQ(shown_message.icon, MessageIcon::Question);
-    EXPECT_EQ(shown_message.buttons, MessageButtons::Ok);
-    EXPECT_EQ(shown_message.parent, &main);
-    EXPECT_EQ(text("txt_api"), QStringLiteral("typed.api"));
-    EXPECT_FALSE(shown("frm_asd2t"));
-    EXPECT_TRUE(main.isVisible());
+    const QList<QLineEdit*> boxes = window_->findChildren<QLineEdit*>();
+    EXPECT_EQ(boxes.size(), 12);
+    for (QLineEdit* box : boxes) {
+        box->setText(QString(100000, 'x'));
+        EXPECT_EQ(box->text().size(), 100000) << box->objectName().toStdString();
+    }
 }
 
 } // namespace

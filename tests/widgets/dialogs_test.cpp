@@ -1,29 +1,26 @@
 // The real message boxes and file chooser, answered from inside their own
-// event loop: what they show and what pressing a key gives back.
+// event loop, and the controls that the windows are made of.
 
-#include "qstring_printer.h"
 #include "widgets/dialogs.h"
+#include "widgets/widget_factory.h"
 
 #include <QApplication>
-#include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace trellwick {
 namespace {
 
 // Runs `look` on the modal dialog as soon as it is shown; `look` closes it.
-template <typename DialogType> void when_shown(std::function<void(DialogType*)> look) {
-    QTimer::singleShot(0, [look] {
-        auto* dialog = qobject_cast<DialogType*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        look(dialog);
-    });
+template <typename Dialog, typename Look> void when_shown(Look look) {
+    QTimer::singleShot(0,
+                       [look] { look(qobject_cast<Dialog*>(QApplication::activeModalWidget())); });
 }
 
 TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
@@ -34,69 +31,94 @@ TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
         Qt::Key key;
         bool answer;
     };
+    using Box = QMessageBox;
+    const Message ask{"Yes?", MessageIcon::None, MessageButtons::YesNo};
+    // clang-format off
     const Row rows[] = {
-        {{"Please select a source and destination file"},
-         QMessageBox::Warning,
-         QMessageBox::Ok,
-         Qt::Key_Return,
-         true},
-        {{"Overwrite?", MessageIcon::None, MessageButtons::YesNo},
-         QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No,
-         Qt::Key_Return, // Yes is the default
-         true},
-        {{"Overwrite?", MessageIcon::None, MessageButtons::YesNo},
-         QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No,
-         Qt::Key_Escape,
-         false},
-        {{"Help", MessageIcon::Question, MessageButtons::Ok},
-         QMessageBox::Question,
-         QMessageBox::Ok,
-         Qt::Key_Return,
-         true},
-    };
-    QtDialogs dialogs;
+        {{"Select"}, Box::Warning, Box::Ok, Qt::Key_Escape, true},
+        {ask, Box::NoIcon, Box::Yes | Box::No, Qt::Key_Return, true},
+        {ask, Box::NoIcon, Box::Yes | Box::No, Qt::Key_Escape, false},
+        {{"Help", MessageIcon::Question}, Box::Question, Box::Ok, Qt::Key_Return, true}};
+    // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.message.text.toStdString() + " " + std::to_string(row.key));
+        SCOPED_TRACE(row.message.text.toStdString());
         when_shown<QMessageBox>([&row](QMessageBox* box) {
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Trellwick"));
-            EXPECT_EQ(box->text(), row.message.text);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle() + ':' + box->text(), "Trellwick:" + row.message.text);
             EXPECT_EQ(box->icon(), row.icon);
             EXPECT_EQ(box->standardButtons(), row.buttons);
             QTest::keyClick(box, row.key);
         });
-        EXPECT_EQ(dialogs.message(nullptr, row.message), row.answer);
+        EXPECT_EQ(QtDialogs().message(nullptr, row.message), row.answer);
     }
 }
 
 TEST(QtDialogs, FileChooserShowsTheRequest) {
+    const QString proposed = QDir::tempPath() + "/house.scm";
     const FileRequest request{
-        QStringLiteral("Select the SCM macro"),
-        {QStringLiteral("SCM macro (*.scm)"), QStringLiteral("All files (*.*)")},
-        1,
-        QDir::tempPath(),
-        QDir::tempPath() + QStringLiteral("/house.scm")};
-    QtDialogs dialogs;
-    when_shown<QFileDialog>([](QFileDialog* chooser) {
-        EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Select the SCM macro"));
-        // The patterns matched follow each caption, hidden from the user;
-        // "*.*" lists every file, "noext" too.
-        EXPECT_EQ(chooser->nameFilters(),
-                  QStringList({"SCM macro (*.scm) (*.scm)", "All files (*.*) (*)"}));
-        EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("All files (*.*)"));
-        const auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-        ASSERT_NE(types, nullptr);
-        EXPECT_EQ(types->currentText(), QStringLiteral("All files (*.*)"));
-        EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(chooser->fileMode(), QFileDialog::AnyFile);
-        EXPECT_EQ(chooser->selectedFiles(), QStringList(QDir::tempPath() + "/house.scm"));
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-    EXPECT_EQ(dialogs.open_file(nullptr, request), QDir::tempPath() + QStringLiteral("/house.scm"));
+        "Select SCM file", {"SCM macro (*.scm)", "All files (*.*)"}, 1, QDir::tempPath(), proposed};
+    for (const bool accept : {true, false}) {
+        when_shown<QFileDialog>([&](QFileDialog* chooser) {
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->windowTitle() + '|' + chooser->nameFilters().join('|') + '|' +
+                          chooser->selectedNameFilter() + '|' + chooser->selectedFiles().join('|'),
+                      "Select SCM file|SCM macro (*.scm) (*.scm)|All files (*.*) (*)|"
+                      "All files (*.*)|" +
+                          proposed);
+            EXPECT_EQ(std::tuple(chooser->acceptMode(), chooser->fileMode()),
+                      std::tuple(QFileDialog::AcceptOpen, QFileDialog::AnyFile));
+            QMetaObject::invokeMethod(chooser, accept ? "accept" : "reject");
+        });
+        EXPECT_EQ(QtDialogs().open_file(nullptr, request),
+                  accept ? std::optional(proposed) : std::nullopt);
+    }
+}
 
-    when_shown<QFileDialog>([](QFileDialog* chooser) { chooser->reject(); });
-    EXPECT_EQ(dialogs.open_file(nullptr, request), std::nullopt);
+// Each filter lists what its caption promises: "*.*" every file, names
+// without a dot too.
+TEST(QtDialogs, FiltersListWhatTheirCaptionsPromise) {
+    QTemporaryDir folder;
+    for (const char* name : {"house.api", "house.scm", "noext"})
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    const std::pair<int, QStringList> rows[] = {{0, {"house.scm"}},
+                                                {1, {"house.api", "house.scm", "noext"}}};
+    for (const auto& [filter, listed] : rows) {
+        SCOPED_TRACE(filter);
+        QFileDialog dialog(nullptr, QString(), folder.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        prepare_file_dialog(dialog, {"Select SCM file",
+                                     {"SCM macro (*.scm)", "All files (*.*)"},
+                                     filter,
+                                     folder.path(),
+                                     {}});
+        const auto* model = dialog.findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const auto names = [&] {
+            QStringList names;
+            const QModelIndex index = model->index(folder.path());
+            for (int i = 0; i < model->rowCount(index); ++i)
+                names.append(model->index(i, 0, index).data().toString());
+            names.sort();
+            return names;
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return names() == listed; }))
+            << names().join(' ').toStdString();
+    }
+}
+
+TEST(WidgetFactory, ControlsCarryNamePlaceCaptionAndFont) {
+    QWidget parent;
+    const QLabel* label = make_label(&parent, "Label1", "<b>API</b>", twips(120, 120, 495, 255));
+    const QPushButton* button = make_chooser_button(&parent, "cmd", twips(3240, 120, 495, 255));
+    EXPECT_EQ(label->objectName() + label->text() + button->objectName() + button->text(),
+              "Label1<b>API</b>cmd...");
+    EXPECT_EQ(
+        std::tuple(label->textFormat(), label->alignment(), label->geometry(), button->geometry()),
+        std::tuple(Qt::PlainText, Qt::AlignLeft | Qt::AlignTop, QRect(8, 8, 33, 17),
+                   QRect(216, 8, 33, 17)));
+    EXPECT_EQ(button->font().family() + QString::number(button->font().pointSizeF()),
+              "MS Sans Serif9.75");
+    EXPECT_EQ(button->font().weight(), QFont::Bold);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
-// A fresh main window per test, in its own temporary working directory, with
-// message boxes and file choosers answered by ScriptedDialogs. Controls are
-// found by their names and used with real clicks and keys.
+// A fresh main window per test, in its own temporary working directory that
+// holds api/ and scm/, with message boxes and file choosers answered by
+// ScriptedDialogs. Controls are found by their names and used with real clicks
+// and keys.
 
 #include "prefs/preferences_window.h"
 #include "scripted_dialogs.h"
@@ -11,14 +12,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,108 +24,81 @@
 
 namespace trellwick {
 
-inline const QString kHelpText = QStringLiteral(
-    "Trellwick\r\nA tool to convert API macros to SCM macros for ASD version 2\r\n\r\n"
-    "Copyright (C) 2026 the Trellwick developers\r\ntrellwick@users.noreply.example");
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(temp_.isValid());
-        previous_directory_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(temp_.path()));
+        ASSERT_TRUE(QDir::setCurrent(temp_.path()) && QDir().mkdir("api") && QDir().mkdir("scm"));
     }
-
     void TearDown() override {
         window_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QDir::setCurrent(previous_directory_);
+        QDir::setCurrent(QDir::tempPath());
     }
 
-    // A path inside the test's working directory.
-    QString path(const QString& name) const { return temp_.filePath(name); }
-
+    QString path(const QString& name) const { return QDir(temp_.path()).filePath(name); }
     void write_file(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
-
     QByteArray read_file(const QString& name) const {
         QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
     }
 
-    void write_settings(const QByteArray& progdir, const QByteArray& apidir,
-                        const QByteArray& scmdir) const {
-        write_file(QStringLiteral("quorvel.ini"),
-                   progdir + "\r\n" + apidir + "\r\n" + scmdir + "\r\n");
-    }
-
-    // Starts the program as main() does; a settings file is written first
-    // unless the test wrote its own or wants none.
-    MainWindow& start(bool with_settings = true) {
-        if (with_settings && !QFile::exists(path(QStringLiteral("quorvel.ini"))))
-            write_settings(temp_.path().toLocal8Bit(), path("api").toLocal8Bit(),
-                           path("scm").toLocal8Bit());
+    // Starts the program as main() does; by default with settings naming the
+    // test's directory, api/ and scm/.
+    MainWindow& start(bool settings = true) {
+        if (settings)
+            write_file(
+                "quorvel.ini",
+                (temp_.path() + "\r\n" + path("api") + "\r\n" + path("scm") + "\r\n").toUtf8());
         window_ = std::make_unique<MainWindow>(settings_, dialogs_);
         window_->start();
         return *window_;
     }
 
-    MainWindow& window() { return *window_; }
-
     template <typename Widget = QWidget> Widget* control(const char* name) const {
-        auto* widget = window_->findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return window_->findChild<Widget*>(QLatin1String(name));
     }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    QString text(const char* name) const { return box(name)->text(); }
-    bool shown(const char* frame) const { return !control<QGroupBox>(frame)->isHidden(); }
-
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+    // 2 or 3 while that step's frame is shown, otherwise 1.
+    int step() const {
+        return !control("frm_asd2t")->isHidden() ? 2 : !control("frm_up")->isHidden() ? 3 : 1;
+    }
+    // Clicks near the left edge, where a radio button's circle and caption are.
     void click(const char* name) const {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+        QAbstractButton* button = control<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
-
-    // Replaces the box's text by typing, as the user would.
+    // Replaces the box's text by typing, each character as the key that gives it.
     void type(const char* name, const QString& text) const {
-        QLineEdit* target = box(name);
-        target->selectAll();
-        QTest::keyClick(target, Qt::Key_Delete);
-        for (const QChar c : text) {
-            if (c.unicode() < 0x80)
-                QTest::keyClick(target, c.toLatin1());
-            else // beyond ASCII, a key that produces the character
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
-                                    Qt::NoModifier);
-        }
+        QLineEdit* box = control<QLineEdit>(name);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-
-    void choose_type(int index) const {
-        const QByteArray name = "opt_asd2t_" + QByteArray::number(index);
-        click(name.constData());
-    }
-
-    // Clicks an item of the menu bar where it stands in the bar.
+    // Clicks an item where it stands in the menu bar.
     void click_menu(const char* name) const {
         QMenuBar* bar = window_->menuBar();
-        auto* action = window_->findChild<QAction*>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        const QRect place = bar->actionGeometry(action);
-        ASSERT_TRUE(place.isValid()) << name;
+        const QRect place = bar->actionGeometry(window_->findChild<QAction*>(name));
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, place.center());
     }
-
-    // The Preferences window, or null when there is none (a closed one counts
-    // as gone once its deletion has run).
+    // The four description boxes, "w" for white and "g" for grey.
+    QString greys() const {
+        QString marks;
+        for (const char* name : {"txt_up1", "txt_up2", "txt_up3", "txt_up4"})
+            marks +=
+                control(name)->palette().color(QPalette::Base) == QColor(192, 192, 192) ? 'g' : 'w';
+        return marks;
+    }
+    // The Preferences window, or null once a closed one has been deleted.
     PreferencesWindow* preferences() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return window_->findChild<PreferencesWindow*>();
     }
 
     QTemporaryDir temp_;
-    QString previous_directory_;
     ScriptedDialogs dialogs_;
     Settings settings_;
     std::unique_ptr<MainWindow> window_;
