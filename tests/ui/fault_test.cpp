@@ -29,6 +29,9 @@ TEST_F(MainWindowFaultTest, FaultsAreNamedAndLoseNothing) {
          "earlier", 2},
         {"h.api", "x %4 \r\n", "macro.temp", nullptr,
          "Cannot write {scm}: it is the work file that the conversion reads", "x %sca \r\n", 2},
+        {"h.api", "RefPoint( 7 :1 caf\xE9 a )\r\n", "c.scm", nullptr,
+         "Cannot read the scale of the reference point in macro.temp: the scale \"café\" of the "
+         "reference point is not a number", "(no file)", 2},
         {"h.api", "x %4 \r\n", "./h.api", nullptr,
          "Cannot write {scm}: it is the API macro that the conversion reads", "x %4 \r\n", 1},
     };
