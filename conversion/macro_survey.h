@@ -42,12 +42,16 @@ public:
     SizeLine size_line(const Extent& extent, std::string_view source) const;
 
 private:
+    // One line of the API macro, surveyed as if renamed.
+    void add_api_line(std::string_view line);
+
     NumericLocale locale_;
     ExtentMeasurement measurement_;
     ReferenceScale reference_;
     PlaceholderUsage usage_;
     WorkFileSize size_;
-    std::string renamed_; // kept between lines, so that reading allocates nothing
+    bool api_lines_ = false; // the reference point line kept is an API line
+    std::string renamed_;    // kept between lines, so that reading allocates nothing
 };
 
 } // namespace trellwick
