@@ -3,7 +3,8 @@
 // What a conversion must know of the whole macro before it writes the SCM
 // file: the extent, the placeholders that the code uses, the reference
 // point's scale, and the line and byte counts. The window surveys the work
-// file; the command line surveys the API macro, each line renamed in memory.
+// file; the command line surveys the API macro's lines as they would be
+// renamed.
 
 #include "conversion_form.h"
 #include "extent.h"
