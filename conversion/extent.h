@@ -34,6 +34,8 @@ public:
     void add_line(std::string_view line);
     // The extent once every line was added; the fallback after a read error.
     Extent finish(bool read_failed) const;
+    // Whether the next line is read as a point line.
+    bool in_point_list() const { return in_list_ && !failed_; }
 
 private:
     // The smallest and largest first and third coordinates; all start at 0,
@@ -71,6 +73,8 @@ public:
     void add_line(std::string_view line);
     // The scale once every line was added.
     Scale finish(const NumericLocale& locale) const;
+    // The last line that holds "RefPoint(", if any.
+    const std::optional<std::string>& last_line() const { return last_refpoint_; }
 
 private:
     std::optional<std::string> last_refpoint_;

@@ -3,7 +3,8 @@
 // What a conversion must know of the whole macro before it writes the SCM
 // file: the extent, the placeholders that the code uses, the reference
 // point's scale, and the line and byte counts. The window surveys the work
-// file; the command line surveys the API macro, each line renamed in memory.
+// file; the command line surveys the API macro's lines as they would be
+// renamed.
 
 #include "conversion_form.h"
 #include "extent.h"
@@ -42,12 +43,16 @@ public:
     SizeLine size_line(const Extent& extent, std::string_view source) const;
 
 private:
+    // One line of the API macro, surveyed as if renamed.
+    void add_api_line(std::string_view line);
+
     NumericLocale locale_;
     ExtentMeasurement measurement_;
     ReferenceScale reference_;
     PlaceholderUsage usage_;
     WorkFileSize size_;
-    std::string renamed_; // kept between lines, so that reading allocates nothing
+    bool api_lines_ = false; // the reference point line kept is an API line
+    std::string renamed_;    // kept between lines, so that reading allocates nothing
 };
 
 } // namespace trellwick

@@ -97,6 +97,18 @@ Numbering::Numbering(const PlaceholderUsage& usage,
             by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
         candidates.replacements[candidates.count++] = &replacement;
     }
+    for (std::size_t i = 0; i < kRenamingTable.size(); ++i)
+        for_pair_[i] = replacement_at(kRenamingTable[i].named_token);
+}
+
+const Numbering::Replacement* Numbering::replacement_at(std::string_view text) const {
+    if (text.size() < 2)
+        return nullptr;
+    const Candidates& candidates = by_second_character_[static_cast<unsigned char>(text[1])];
+    for (std::size_t i = 0; i < candidates.count; ++i)
+        if (begins_with(text, candidates.replacements[i]->placeholder))
+            return candidates.replacements[i];
+    return nullptr;
 }
 
 // Replacing placeholder after placeholder over the whole line comes to the
@@ -122,15 +134,7 @@ Numbering::Numbering(const PlaceholderUsage& usage,
 bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) const {
     std::size_t copied = 0;
     for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
-        const std::string_view rest = line.substr(at);
-        const Replacement* found = nullptr;
-        if (rest.size() > 1) {
-            const Candidates& candidates =
-                by_second_character_[static_cast<unsigned char>(rest[1])];
-            for (std::size_t i = 0; i < candidates.count && !found; ++i)
-                if (begins_with(rest, candidates.replacements[i]->placeholder))
-                    found = candidates.replacements[i];
-        }
+        const Replacement* found = replacement_at(line.substr(at));
         if (!found) {
             ++at;
             continue;
@@ -144,6 +148,65 @@ bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) co
     }
     out.append(line.data() + copied, line.size() - copied);
     return true;
+}
+
+// The walk above over the renamed line, done on the API line. Every "%" of
+// the renamed line is one of the API line's (a token is renamed to a named
+// token with its one "%" in front), at the same place plus what renaming added
+// before it. A token's named token starts with one placeholder, which is
+// replaced, and the rest of the named token follows. Elsewhere a placeholder
+// is the API line's own text: it holds no "%" after its first character, so
+// no token starts inside it. The test for a removal looks at the last "%" and
+// the end of the last replacement, both counted in the renamed line.
+bool Numbering::rename_and_renumber_in_one_pass(std::string_view line, std::string& out,
+                                                std::size_t& grown) const {
+    constexpr auto kNone = std::string_view::npos;
+    std::size_t copied = 0;           // in the API line
+    std::size_t last_percent = kNone; // in the renamed line
+    std::size_t replacement_end = 0;  // in the renamed line
+    for (auto at = line.find('%'); at != kNone; at = line.find('%', at)) {
+        const std::size_t renamed_at = at + grown;
+        const std::string_view rest = line.substr(at);
+        const RenamingPair* pair = renaming_at(rest);
+        const Replacement* found =
+            pair ? for_pair_[static_cast<std::size_t>(pair - kRenamingTable.data())]
+                 : replacement_at(rest);
+        if (!found) {
+            last_percent = renamed_at;
+            ++at;
+            continue;
+        }
+        if (!found->text.starts_with('%')) {
+            const bool after_placeholder = renamed_at > 0 && replacement_end == renamed_at;
+            const bool percent_before = last_percent != kNone && renamed_at - last_percent <= 4;
+            if (after_placeholder || percent_before)
+                return false;
+        }
+        out.append(line.data() + copied, at - copied).append(found->text);
+        if (pair) {
+            out.append(pair->named_token.substr(found->placeholder.size()));
+            grown += pair->named_token.size() - pair->api_token.size();
+            at += pair->api_token.size();
+        } else {
+            at += found->placeholder.size();
+        }
+        last_percent = renamed_at;
+        replacement_end = renamed_at + found->placeholder.size();
+        copied = at;
+    }
+    out.append(line.data() + copied, line.size() - copied);
+    return true;
+}
+
+std::size_t Numbering::append_renamed_and_renumbered(std::string_view api_line, std::string& out) {
+    const std::size_t start = out.size();
+    std::size_t grown = 0;
+    if (rename_and_renumber_in_one_pass(api_line, out, grown))
+        return api_line.size() + grown;
+    out.resize(start);
+    const std::string_view renamed = renamed_line(api_line, scratch_renamed_);
+    append_renumbered(renamed, out);
+    return renamed.size();
 }
 
 void Numbering::renumber_one_after_another(std::string_view line, std::string& out) {
@@ -184,14 +247,15 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     scm.write_line("");
 
     WorkFileSize size;
-    std::string renamed;
     std::string_view line;
     while (source.read_line(line)) {
-        if (lines == MacroLines::Numbered)
-            line = renamed_line(line, renamed);
-        numbering.append_renumbered(line, scm.line_text());
+        if (lines == MacroLines::Numbered) {
+            size.add_length(numbering.append_renamed_and_renumbered(line, scm.line_text()));
+        } else {
+            numbering.append_renumbered(line, scm.line_text());
+            size.add(line);
+        }
         scm.end_line();
-        size.add(line);
     }
     return size;
 }

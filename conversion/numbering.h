@@ -5,6 +5,7 @@
 
 #include "macro_survey.h"
 #include "placeholder_usage.h"
+#include "renaming.h"
 
 #include <array>
 #include <string>
@@ -26,6 +27,10 @@ public:
     // The same, appended to what `out` already holds (such as a writer's buffer).
     void append_renumbered(std::string_view line, std::string& out);
 
+    // One API macro line renamed and renumbered, appended to `out`; returns the
+    // length of the line renamed.
+    std::size_t append_renamed_and_renumbered(std::string_view api_line, std::string& out);
+
 private:
     struct Replacement {
         std::string_view placeholder;
@@ -37,6 +42,12 @@ private:
     // leaves just "=") where that could join text into a placeholder for a
     // later replacement.
     bool renumber_in_one_pass(std::string_view line, std::string& out) const;
+    // The same walk over an API line, each token taken as its named token;
+    // `grown` is what renaming adds to the line's length.
+    bool rename_and_renumber_in_one_pass(std::string_view line, std::string& out,
+                                         std::size_t& grown) const;
+    // The replacement whose placeholder `text` starts with, if any.
+    const Replacement* replacement_at(std::string_view text) const;
     // The replacements as they are defined: one after another, each over the
     // whole line as the previous ones left it.
     void renumber_one_after_another(std::string_view line, std::string& out);
@@ -50,8 +61,11 @@ private:
         std::size_t count = 0;
     };
     std::array<Candidates, 256> by_second_character_;
+    // For each renaming pair, the replacement its named token starts with.
+    std::array<const Replacement*, kRenamingTable.size()> for_pair_{};
     // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
+    std::string scratch_renamed_;
 };
 
 class LineReader;

@@ -42,6 +42,15 @@ bool PlaceholderUsage::user_parameter(int index) const {
     }
 }
 
+void mark_placeholder_at(std::string_view text, PlaceholderUsage& usage) {
+    for (const Searched& searched : kSearched) {
+        if (text.starts_with(searched.text)) {
+            usage.*searched.flag = true;
+            return;
+        }
+    }
+}
+
 void scan_line(std::string_view line, PlaceholderUsage& usage) {
     // Only the code part counts: a placeholder is used when its first
     // occurrence on the line stands before the line's first ";", that is when
@@ -52,15 +61,8 @@ void scan_line(std::string_view line, PlaceholderUsage& usage) {
     if (first == std::string_view::npos)
         return;
     const std::string_view code = line.substr(0, line.find(';'));
-    for (auto at = first; at < code.size(); at = code.find('%', at + 1)) {
-        const std::string_view rest = code.substr(at);
-        for (const Searched& searched : kSearched) {
-            if (rest.starts_with(searched.text)) {
-                usage.*searched.flag = true;
-                break;
-            }
-        }
-    }
+    for (auto at = first; at < code.size(); at = code.find('%', at + 1))
+        mark_placeholder_at(code.substr(at), usage);
 }
 
 } // namespace trellwick

@@ -27,6 +27,8 @@ struct PlaceholderUsage {
     friend bool operator==(const PlaceholderUsage&, const PlaceholderUsage&) = default;
 };
 
+// Sets the flag of the placeholder that `text` starts with, if any.
+void mark_placeholder_at(std::string_view text, PlaceholderUsage& usage);
 // Sets the flags of the placeholders that stand in the code part of one line.
 void scan_line(std::string_view line, PlaceholderUsage& usage);
 

@@ -37,6 +37,9 @@ inline constexpr std::array<RenamingPair, 18> kRenamingTable{{
     {"%14 ", "%v2v "},
 }};
 
+// The pair whose API token `text` starts with; nothing when none does.
+const RenamingPair* renaming_at(std::string_view text);
+
 // One line with every placeholder token renamed: the line itself when it holds
 // no "%", otherwise the renamed text in `scratch`.
 std::string_view renamed_line(std::string_view line, std::string& scratch);

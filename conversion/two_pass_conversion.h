@@ -1,8 +1,8 @@
 #pragma once
 
 // One API macro converted straight into an SCM file, without a work file: the
-// first reading renames each line in memory and surveys it, the second renames
-// and renumbers each line and writes it. The SCM file is byte for byte the one
+// first reading surveys each line as it would be renamed, the second renames
+// and renumbers each line in one walk and writes it. The SCM file is byte for byte the one
 // that the window's three steps write from the work file.
 
 #include "macro_survey.h"
