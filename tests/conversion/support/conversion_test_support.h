@@ -12,7 +12,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,8 +46,6 @@ public:
     }
     ~ScratchDir() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
@@ -59,39 +59,40 @@ private:
 };
 
 inline void write_file(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// The file's bytes, or "(none)" when it can't be read.
 inline std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return {};
-    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(none)";
 }
 
-// Open descriptors of this process, to see that no step leaves a file open
-// (0 where the system doesn't tell).
+// The names in a directory.
+inline std::set<std::string> names_in(const std::filesystem::path& directory) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Open descriptors of this process, to see that no file is left open (0 where
+// the system doesn't tell).
 inline int open_descriptors() {
-#ifdef __linux__
     int count = 0;
+#ifdef __linux__
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
-    return count;
-#else
-    return 0;
 #endif
+    return count;
 }
 
-// A macro whose body is long enough (about 250 KB) that writing it fails under
-// a FileSizeLimit of 64 KiB.
-inline std::string with_long_body(std::string head) {
-    for (int i = 0; i < 5000; ++i)
-        head += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
-    return head;
+// Joins lines with CR LF after each.
+inline std::string crlf_lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
 }
 
 #ifdef __linux__
@@ -113,13 +114,5 @@ private:
     rlimit saved_{};
 };
 #endif
-
-// Joins lines with CR LF after each.
-inline std::string crlf_lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 } // namespace trellwick::testing

@@ -1,0 +1,246 @@
+// Whole conversions through the three steps, and the command line's two
+// readings of the same macro, which must write the same bytes.
+
+#include "conversion/steps.h"
+#include "conversion/two_pass_conversion.h"
+#include "conversion_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace trellwick {
+namespace {
+
+using testing::crlf_lines;
+using testing::read_file;
+
+constexpr NumericLocale kPoint{'.', ','};
+constexpr NumericLocale kComma{',', '.'};
+const char* const kFallback =
+    "An error has occured while determining the size of the object. A default size of 10x10 units "
+    "will be used, this means that the symbol in ASD will not represent the actual macro. Please "
+    "submit the API that caused the error to me, so I can try to fix the bug.";
+const char* const kFillAll = "Please make sure you have filled in all fields";
+
+// The SCM file of macro "house" with bitmap "house.bmp".
+std::string scm_of(const std::string& type, const std::vector<std::string>& lines_3_to_6,
+                   const std::vector<std::string>& body) {
+    std::vector<std::string> lines{";ASDesign Compatible Macro",
+                                   ";Name=house, Type=" + type + ", Bitmap=house.bmp, \\"};
+    lines.insert(lines.end(), lines_3_to_6.begin(), lines_3_to_6.end());
+    lines.insert(lines.end(), {"", "; Macro converted using Trellwick by Holmvard", ""});
+    lines.insert(lines.end(), body.begin(), body.end());
+    return crlf_lines(lines);
+}
+
+TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
+    struct Row {
+        std::string api;
+        NumericLocale locale;
+        std::optional<int> type;
+        std::array<std::string, 4> descriptions;
+        std::vector<std::string> warnings;
+        std::string scm; // "(none)" when no SCM file is left
+    };
+    const std::string no_parameters[] = {";Scale=1, \\", ";\\", ";\\"};
+    const Row rows[] = {
+        {"Points( 0\n20 0 12.5 )\nx %1 %4 \n; %2 \n",
+         kPoint,
+         8,
+         {},
+         {},
+         scm_of("Hangars",
+                {";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\", ";Latitude, Scale=1, \\",
+                 ";\\", ";\\"},
+                {"Points( 0", "20 0 12.5 )", "x %1 %2 ", ";  "})},
+        {"Points( 0\r20 0 12.5 )\rx %1 %4 \r; %2 \r",
+         kPoint,
+         0,
+         {},
+         {},
+         scm_of("Aircraft",
+                {";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\", ";Latitude, Scale=1, \\",
+                 ";\\", ";\\"},
+                {"Points( 0", "20 0 12.5 )", "x %1 %2 ", ";  "})},
+        {"RefPoint( 7 :1 0.5 %1 %2 )\r\nPoints( 0\r\n20 0 12.5 )\r\n; %6=\r\n",
+         kPoint,
+         8,
+         {},
+         {},
+         scm_of("Hangars",
+                {";FixedLength=10, FixedWidth=6.25 \\", ";Latitude, Longitude, Scale=1, \\", ";\\",
+                 ";\\"},
+                {"RefPoint( 7 :1 0.5 %1 %2 )", "Points( 0", "20 0 12.5 )", "; ="})},
+        {"Points( 0\r\n20 0 12.5 )\r\n%4 \r\n",
+         kComma,
+         15,
+         {},
+         {},
+         scm_of("Misc.",
+                {";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\", no_parameters[0],
+                 no_parameters[1], no_parameters[2]},
+                {"Points( 0", "20 0 12.5 )", "%1 "})},
+        {"RefPoint( 7 :1 0.5 a b )\r\nPoints( 0\r\n20 0 12,5 )\r\n",
+         kComma,
+         8,
+         {},
+         {},
+         scm_of("Hangars",
+                {";FixedLength=10, FixedWidth=6.25 \\", no_parameters[0], no_parameters[1],
+                 no_parameters[2]},
+                {"RefPoint( 7 :1 0.5 a b )", "Points( 0", "20 0 12,5 )"})},
+        {"RefPoint( 7 :1 1.0 a b )\r\nPoints( 0\r\n3 0 4 )\r\n",
+         kPoint,
+         8,
+         {},
+         {},
+         scm_of("Hangars",
+                {";FixedLength=3, FixedWidth=4 \\", no_parameters[0], no_parameters[1],
+                 no_parameters[2]},
+                {"RefPoint( 7 :1 1.0 a b )", "Points( 0", "3 0 4 )"})},
+        {"Points( 0\r\n10 0 10)\r\n%4 \r\n",
+         kPoint,
+         8,
+         {},
+         {kFallback},
+         scm_of("Hangars",
+                {";FixedLength= 10 , FixedWidth= 10 , autoscale \\", no_parameters[0],
+                 no_parameters[1], no_parameters[2]},
+                {"Points( 0", "10 0 10)", "%1 "})},
+        {"x %8=1 %4 %6 \r\n",
+         kPoint,
+         16,
+         {"Color1", "", "  ", ""},
+         {},
+         scm_of("Kiosks",
+                {";FixedLength= 0 , FixedWidth= 0 , autoscale \\", ";Scale=1, \\", ";\\",
+                 ";Color1,   , \\"},
+                {"x %3=1 %1 %2 "})},
+        {"RefPoint( 7 :1 1 %1 %2 )\r\n%1 %2 %3 %4 %5 %6 %7= %8 %9 %10 %11 %12 %13 %14 \r\n",
+         kPoint,
+         8,
+         {"a", "b", "c", "d"},
+         {},
+         scm_of("Hangars",
+                {";FixedLength= 0 , FixedWidth= 0 , autoscale \\",
+                 ";Latitude, Longitude, Rotation, Scale=1, Density=0, \\",
+                 ";Range=10, Visibility=0, Altitude=0, \\", ";a, b, c, d, \\"},
+                {"RefPoint( 7 :1 1 %1 %2 )", "%1 %2 %6 %4 %3 %9 %10= %11 %12 %7 %8 %5   "})},
+        {"Points( 0\r\n1 2 3 )\r\n",
+         kPoint,
+         8,
+         {},
+         {"Cannot read the scale of the reference point in WORK: no line holds \"RefPoint(\""},
+         "(none)"},
+        {"x %4 \r\n", kPoint, {}, {}, {kFillAll}, "(none)"},
+        {"x %4 \r\n", kPoint, 16, {}, {kFillAll}, "(none)"},
+        {"x %4 %7 \r\n", kPoint, 8, {"a", "", "c", "d"}, {kFillAll}, "(none)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.api);
+        testing::ScratchDir dir;
+        const int descriptors = testing::open_descriptors();
+        testing::RecordingHost host;
+        const StepEnvironment environment{dir / "macro.temp", row.locale};
+        ConversionForm form;
+        testing::write_file(dir / "house.api", row.api);
+        form.txt_api = dir / "house.api";
+        form.txt_scm = dir / "house.scm";
+        form.filetitle = "house.api";
+        ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+        form.opt_asd2t = row.type;
+        form.txt_typeother = row.warnings.empty() ? "Kiosks" : "";
+        for (std::size_t i = 0; i < 4; ++i)
+            form.txt_up[i].text = row.descriptions[i];
+        StepOutcome outcome = macro_information_step(form, host, environment);
+        if (outcome == StepOutcome::Continued)
+            outcome = cmd_up_Click(form, host);
+        form.scm_out.reset(); // a step 3 refused keeps it open
+        form.work_in.reset();
+        EXPECT_EQ(testing::open_descriptors(), descriptors);
+        const std::string work = display_path(environment.work_file);
+        std::vector<std::string> warnings = row.warnings;
+        for (std::string& text : warnings)
+            if (auto at = text.find("WORK"); at != std::string::npos)
+                text.replace(at, 4, work);
+        EXPECT_EQ(host.warnings, warnings);
+        EXPECT_EQ(outcome == StepOutcome::Finished, row.scm != "(none)");
+        if (outcome == StepOutcome::Finished) {
+            EXPECT_EQ(read_file(dir / "house.scm"), row.scm);
+            EXPECT_TRUE(form.in_step1() && form.txt_api.empty() && form.txt_scm.empty());
+        } else if (row.warnings[0] != kFillAll) {
+            EXPECT_EQ(read_file(dir / "house.scm"), "(none)");
+        }
+
+        // The command line's reading of the API macro itself.
+        if (outcome == StepOutcome::Stopped && row.warnings[0] == kFillAll)
+            continue;
+        auto api = read_lines_from(row.api);
+        MacroSurvey survey(row.locale);
+        ASSERT_EQ(survey.read(*api, MacroLines::Numbered), "");
+        std::vector<std::string> messages;
+        if (survey.extent().fell_back)
+            messages.emplace_back(kFallback);
+        const auto size_line = survey.size_line(survey.extent(), work);
+        if (!size_line.error.empty())
+            messages.push_back(size_line.error);
+        EXPECT_EQ(messages, warnings);
+        if (!size_line.error.empty())
+            continue;
+        OpenedWriter scm = create_text_file(dir / "two.scm");
+        EXPECT_EQ(write_scm_file(*api, survey, size_line.line,
+                                 {"house", macro_type(form), "house.bmp", row.descriptions},
+                                 *scm.writer),
+                  "");
+        EXPECT_EQ(scm.writer->close(), "");
+        EXPECT_EQ(read_file(dir / "two.scm"), row.scm);
+    }
+}
+
+TEST(Steps, TheNameAndBitmapProposalsComeFromTheChosenFileName) {
+    const std::array<std::string, 3> rows[] = {
+        {"house.api", "house", "house.bmp"}, {"house.scm", "house", "house.bmp"},
+        {"HOUSE.API", "HOUSE", "kept"},      {"my.house.api", "my", "my.house.bmp"},
+        {"a.api.scm", "a", "a.api.bmp"},     {"", "", "kept"},
+    };
+    for (const auto& [title, name, bitmap] : rows) {
+        SCOPED_TRACE(title);
+        ConversionForm form;
+        form.txt_bmp = "kept";
+        form.filetitle = title;
+        propose_name_and_bitmap(form);
+        EXPECT_EQ(form.txt_name, name);
+        EXPECT_EQ(form.txt_bmp, bitmap);
+    }
+}
+
+TEST(Steps, GreyBoxesNeedNoTextAndConvertInStepThreeStartsOver) {
+    testing::ScratchDir dir;
+    testing::RecordingHost host;
+    const StepEnvironment environment{dir / "macro.temp", kPoint};
+    ConversionForm form;
+    testing::write_file(dir / "house.api", "x %4 %8 \r\n");
+    form.txt_api = dir / "house.api";
+    form.txt_scm = dir / "house.scm";
+    form.txt_up[0].text = "earlier";
+    form.opt_asd2t = 8;
+    form.filetitle = "house.api";
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_EQ(host.preferences_closed, 1);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_EQ(form.txt_up[0].grey + 2 * form.txt_up[1].grey + 4 * form.txt_up[2].grey +
+                  8 * form.txt_up[3].grey,
+              11);
+    EXPECT_TRUE(form.frm_up_visible && !form.frm_asd2t_visible);
+    EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
+    EXPECT_TRUE(form.frm_up_visible && form.work_in && form.scm_out);
+
+    testing::write_file(dir / "house.api", "y %4 \r\n");
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_TRUE(form.frm_asd2t_visible && !form.frm_up_visible && !form.work_in && !form.scm_out);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Finished);
+    EXPECT_TRUE(form.txt_up[2].grey);
+    EXPECT_TRUE(read_file(dir / "house.scm").ends_with("Holmvard\r\n\r\ny %1 \r\n"));
+}
+
+} // namespace
+} // namespace trellwick
