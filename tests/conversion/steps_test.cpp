@@ -21,15 +21,20 @@ const char* const kFallback =
     "submit the API that caused the error to me, so I can try to fix the bug.";
 const char* const kFillAll = "Please make sure you have filled in all fields";
 
-// The SCM file of macro "house" with bitmap "house.bmp".
-std::string scm_of(const std::string& type, const std::vector<std::string>& lines_3_to_6,
-                   const std::vector<std::string>& body) {
-    std::vector<std::string> lines{";ASDesign Compatible Macro",
-                                   ";Name=house, Type=" + type + ", Bitmap=house.bmp, \\"};
-    lines.insert(lines.end(), lines_3_to_6.begin(), lines_3_to_6.end());
-    lines.insert(lines.end(), {"", "; Macro converted using Trellwick by Holmvard", ""});
-    lines.insert(lines.end(), body.begin(), body.end());
-    return crlf_lines(lines);
+// "|" separated texts.
+std::vector<std::string> split(const std::string& text) {
+    std::vector<std::string> parts{""};
+    for (char c : text)
+        c == '|' ? parts.push_back("") : parts.back().push_back(c);
+    return parts;
+}
+
+// The SCM file of macro "house" with bitmap "house.bmp", lines "|" separated.
+std::string scm_of(const std::string& type, const std::string& lines_3_to_6,
+                   const std::string& body) {
+    return crlf_lines(split(";ASDesign Compatible Macro|;Name=house, Type=" + type +
+                            ", Bitmap=house.bmp, \\|" + lines_3_to_6 +
+                            "||; Macro converted using Trellwick by Holmvard||" + body));
 }
 
 TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
@@ -37,103 +42,50 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         std::string api;
         NumericLocale locale;
         std::optional<int> type;
-        std::array<std::string, 4> descriptions;
-        std::vector<std::string> warnings;
+        std::string descriptions; // the four boxes, "|" separated
+        std::string warning;
         std::string scm; // "(none)" when no SCM file is left
     };
-    const std::string no_parameters[] = {";Scale=1, \\", ";\\", ";\\"};
+    const std::string kNone = ";Scale=1, \\|;\\|;\\", kPoints = "Points( 0|20 0 12.5 )|";
+    const std::string kAuto = ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\|";
     const Row rows[] = {
-        {"Points( 0\n20 0 12.5 )\nx %1 %4 \n; %2 \n",
-         kPoint,
-         8,
-         {},
-         {},
+        {"Points( 0\n20 0 12.5 )\nx %1 %4 \n; %2 \n", kPoint, 8, "|||", "",
+         scm_of("Hangars", kAuto + ";Latitude, Scale=1, \\|;\\|;\\", kPoints + "x %1 %2 |;  ")},
+        {"Points( 0\r20 0 12.5 )\rx %1 %4 \r; %2 \r", kPoint, 0, "|||", "",
+         scm_of("Aircraft", kAuto + ";Latitude, Scale=1, \\|;\\|;\\", kPoints + "x %1 %2 |;  ")},
+        {"RefPoint( 7 :1 0.5 %1 %2 )\r\nPoints( 0\r\n20 0 12.5 )\r\n; %6=\r\n", kPoint, 8, "|||",
+         "",
          scm_of("Hangars",
-                {";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\", ";Latitude, Scale=1, \\",
-                 ";\\", ";\\"},
-                {"Points( 0", "20 0 12.5 )", "x %1 %2 ", ";  "})},
-        {"Points( 0\r20 0 12.5 )\rx %1 %4 \r; %2 \r",
-         kPoint,
-         0,
-         {},
-         {},
-         scm_of("Aircraft",
-                {";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\", ";Latitude, Scale=1, \\",
-                 ";\\", ";\\"},
-                {"Points( 0", "20 0 12.5 )", "x %1 %2 ", ";  "})},
-        {"RefPoint( 7 :1 0.5 %1 %2 )\r\nPoints( 0\r\n20 0 12.5 )\r\n; %6=\r\n",
-         kPoint,
-         8,
-         {},
-         {},
-         scm_of("Hangars",
-                {";FixedLength=10, FixedWidth=6.25 \\", ";Latitude, Longitude, Scale=1, \\", ";\\",
-                 ";\\"},
-                {"RefPoint( 7 :1 0.5 %1 %2 )", "Points( 0", "20 0 12.5 )", "; ="})},
-        {"Points( 0\r\n20 0 12.5 )\r\n%4 \r\n",
-         kComma,
-         15,
-         {},
-         {},
-         scm_of("Misc.",
-                {";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\", no_parameters[0],
-                 no_parameters[1], no_parameters[2]},
-                {"Points( 0", "20 0 12.5 )", "%1 "})},
-        {"RefPoint( 7 :1 0.5 a b )\r\nPoints( 0\r\n20 0 12,5 )\r\n",
-         kComma,
-         8,
-         {},
-         {},
-         scm_of("Hangars",
-                {";FixedLength=10, FixedWidth=6.25 \\", no_parameters[0], no_parameters[1],
-                 no_parameters[2]},
-                {"RefPoint( 7 :1 0.5 a b )", "Points( 0", "20 0 12,5 )"})},
-        {"RefPoint( 7 :1 1.0 a b )\r\nPoints( 0\r\n3 0 4 )\r\n",
-         kPoint,
-         8,
-         {},
-         {},
-         scm_of("Hangars",
-                {";FixedLength=3, FixedWidth=4 \\", no_parameters[0], no_parameters[1],
-                 no_parameters[2]},
-                {"RefPoint( 7 :1 1.0 a b )", "Points( 0", "3 0 4 )"})},
-        {"Points( 0\r\n10 0 10)\r\n%4 \r\n",
-         kPoint,
-         8,
-         {},
-         {kFallback},
-         scm_of("Hangars",
-                {";FixedLength= 10 , FixedWidth= 10 , autoscale \\", no_parameters[0],
-                 no_parameters[1], no_parameters[2]},
-                {"Points( 0", "10 0 10)", "%1 "})},
-        {"x %8=1 %4 %6 \r\n",
-         kPoint,
-         16,
-         {"Color1", "", "  ", ""},
-         {},
+                ";FixedLength=10, FixedWidth=6.25 \\|;Latitude, Longitude, Scale=1, \\|;\\|;\\",
+                "RefPoint( 7 :1 0.5 %1 %2 )|" + kPoints + "; =")},
+        {"Points( 0\r\n20 0 12.5 )\r\n%4 \r\n", kComma, 15, "|||", "",
+         scm_of("Misc.", ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\|" + kNone,
+                kPoints + "%1 ")},
+        {"RefPoint( 7 :1 0.5 a b )\r\nPoints( 0\r\n20 0 12,5 )\r\n", kComma, 8, "|||", "",
+         scm_of("Hangars", ";FixedLength=10, FixedWidth=6.25 \\|" + kNone,
+                "RefPoint( 7 :1 0.5 a b )|Points( 0|20 0 12,5 )")},
+        {"RefPoint( 7 :1 1.0 a b )\r\nPoints( 0\r\n3 0 4 )\r\n", kPoint, 8, "|||", "",
+         scm_of("Hangars", ";FixedLength=3, FixedWidth=4 \\|" + kNone,
+                "RefPoint( 7 :1 1.0 a b )|Points( 0|3 0 4 )")},
+        {"Points( 0\r\n10 0 10)\r\n%4 \r\n", kPoint, 8, "|||", kFallback,
+         scm_of("Hangars", ";FixedLength= 10 , FixedWidth= 10 , autoscale \\|" + kNone,
+                "Points( 0|10 0 10)|%1 ")},
+        {"x %8=1 %4 %6 \r\n", kPoint, 16, "Color1||  |", "",
          scm_of("Kiosks",
-                {";FixedLength= 0 , FixedWidth= 0 , autoscale \\", ";Scale=1, \\", ";\\",
-                 ";Color1,   , \\"},
-                {"x %3=1 %1 %2 "})},
-        {"RefPoint( 7 :1 1 %1 %2 )\r\n%1 %2 %3 %4 %5 %6 %7= %8 %9 %10 %11 %12 %13 %14 \r\n",
-         kPoint,
-         8,
-         {"a", "b", "c", "d"},
-         {},
+                ";FixedLength= 0 , FixedWidth= 0 , autoscale \\|;Scale=1, \\|;\\|;Color1,   , \\",
+                "x %3=1 %1 %2 ")},
+        {"RefPoint( 7 :1 1 %1 %2 )\r\n%1 %2 %3 %4 %5 %6 %7= %8 %9 %10 %11 %12 %13 %14 \r\n", kPoint,
+         8, "a|b|c|d", "",
          scm_of("Hangars",
-                {";FixedLength= 0 , FixedWidth= 0 , autoscale \\",
-                 ";Latitude, Longitude, Rotation, Scale=1, Density=0, \\",
-                 ";Range=10, Visibility=0, Altitude=0, \\", ";a, b, c, d, \\"},
-                {"RefPoint( 7 :1 1 %1 %2 )", "%1 %2 %6 %4 %3 %9 %10= %11 %12 %7 %8 %5   "})},
-        {"Points( 0\r\n1 2 3 )\r\n",
-         kPoint,
-         8,
-         {},
-         {"Cannot read the scale of the reference point in WORK: no line holds \"RefPoint(\""},
+                ";FixedLength= 0 , FixedWidth= 0 , autoscale \\|;Latitude, Longitude, Rotation, "
+                "Scale=1, Density=0, \\|;Range=10, Visibility=0, Altitude=0, \\|;a, b, c, d, \\",
+                "RefPoint( 7 :1 1 %1 %2 )|%1 %2 %6 %4 %3 %9 %10= %11 %12 %7 %8 %5   ")},
+        {"Points( 0\r\n1 2 3 )\r\n", kPoint, 8, "|||",
+         "Cannot read the scale of the reference point in WORK: no line holds \"RefPoint(\"",
          "(none)"},
-        {"x %4 \r\n", kPoint, {}, {}, {kFillAll}, "(none)"},
-        {"x %4 \r\n", kPoint, 16, {}, {kFillAll}, "(none)"},
-        {"x %4 %7 \r\n", kPoint, 8, {"a", "", "c", "d"}, {kFillAll}, "(none)"},
+        {"x %4 \r\n", kPoint, {}, "|||", kFillAll, "(none)"},
+        {"x %4 \r\n", kPoint, 16, "|||", kFillAll, "(none)"},
+        {"x %4 %7 \r\n", kPoint, 8, "a||c|d", kFillAll, "(none)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.api);
@@ -148,9 +100,10 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         form.filetitle = "house.api";
         ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
         form.opt_asd2t = row.type;
-        form.txt_typeother = row.warnings.empty() ? "Kiosks" : "";
+        form.txt_typeother = row.warning.empty() ? "Kiosks" : "";
+        const auto descriptions = split(row.descriptions);
         for (std::size_t i = 0; i < 4; ++i)
-            form.txt_up[i].text = row.descriptions[i];
+            form.txt_up[i].text = descriptions[i];
         StepOutcome outcome = macro_information_step(form, host, environment);
         if (outcome == StepOutcome::Continued)
             outcome = cmd_up_Click(form, host);
@@ -158,21 +111,22 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         form.work_in.reset();
         EXPECT_EQ(testing::open_descriptors(), descriptors);
         const std::string work = display_path(environment.work_file);
-        std::vector<std::string> warnings = row.warnings;
-        for (std::string& text : warnings)
-            if (auto at = text.find("WORK"); at != std::string::npos)
-                text.replace(at, 4, work);
+        std::vector<std::string> warnings;
+        if (!row.warning.empty())
+            warnings.push_back(row.warning.substr(0, row.warning.find("WORK")));
+        if (auto at = row.warning.find("WORK"); at != std::string::npos)
+            warnings[0] += work + row.warning.substr(at + 4);
         EXPECT_EQ(host.warnings, warnings);
         EXPECT_EQ(outcome == StepOutcome::Finished, row.scm != "(none)");
         if (outcome == StepOutcome::Finished) {
             EXPECT_EQ(read_file(dir / "house.scm"), row.scm);
             EXPECT_TRUE(form.in_step1() && form.txt_api.empty() && form.txt_scm.empty());
-        } else if (row.warnings[0] != kFillAll) {
+        } else if (row.warning != kFillAll) {
             EXPECT_EQ(read_file(dir / "house.scm"), "(none)");
         }
 
         // The command line's reading of the API macro itself.
-        if (outcome == StepOutcome::Stopped && row.warnings[0] == kFillAll)
+        if (outcome == StepOutcome::Stopped && row.warning == kFillAll)
             continue;
         auto api = read_lines_from(row.api);
         MacroSurvey survey(row.locale);
@@ -187,10 +141,14 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         if (!size_line.error.empty())
             continue;
         OpenedWriter scm = create_text_file(dir / "two.scm");
-        EXPECT_EQ(write_scm_file(*api, survey, size_line.line,
-                                 {"house", macro_type(form), "house.bmp", row.descriptions},
-                                 *scm.writer),
-                  "");
+        EXPECT_EQ(
+            write_scm_file(*api, survey, size_line.line,
+                           {"house",
+                            macro_type(form),
+                            "house.bmp",
+                            {descriptions[0], descriptions[1], descriptions[2], descriptions[3]}},
+                           *scm.writer),
+            "");
         EXPECT_EQ(scm.writer->close(), "");
         EXPECT_EQ(read_file(dir / "two.scm"), row.scm);
     }

@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #endif
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -85,6 +86,34 @@ inline int open_descriptors() {
         ++count;
 #endif
     return count;
+}
+
+// Changes files in `dir` as `actions` says, actions separated by "|": "NAME=TEXT"
+// writes a file, "NAME/" makes a directory, "-NAME" removes, "NAME<N" shortens
+// to N bytes, "NAME@OTHER" makes a hard link and "NAME~OTHER" a symbolic one.
+inline void change_files(const std::filesystem::path& dir, const std::string& actions) {
+    std::size_t start = 0;
+    for (std::size_t end = 0; start < actions.size(); start = end + 1) {
+        end = std::min(actions.find('|', start), actions.size());
+        const std::string action = actions.substr(start, end - start);
+        if (action.empty())
+            continue;
+        const auto at = action.find_first_of("=<@~");
+        const std::filesystem::path name = dir / action.substr(0, at);
+        const std::string rest = at == std::string::npos ? "" : action.substr(at + 1);
+        if (action.starts_with('-'))
+            std::filesystem::remove(dir / action.substr(1));
+        else if (action.ends_with('/'))
+            std::filesystem::create_directories(name);
+        else if (action[at] == '=')
+            write_file(name, rest);
+        else if (action[at] == '<')
+            std::filesystem::resize_file(name, std::stoul(rest));
+        else if (action[at] == '@')
+            std::filesystem::create_hard_link(dir / rest, name);
+        else
+            std::filesystem::create_symlink(rest, name);
+    }
 }
 
 // Joins lines with CR LF after each.
