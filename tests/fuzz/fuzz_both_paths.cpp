@@ -7,54 +7,20 @@
 #include "conversion/steps.h"
 #include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 using namespace trellwick;
-
-namespace {
-
-class RecordingHost final : public Host {
-public:
-    void warn(const std::string& text) override { messages.push_back(text); }
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-    std::vector<std::string> messages;
-};
-
-const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-both-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
-
-std::string read_all(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
+using namespace trellwick::fuzzing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const auto api = scratch() / "in.api";
     const auto window_scm = scratch() / "window.scm";
     const auto two_pass_scm = scratch() / "two_pass.scm";
-    {
-        std::ofstream out(api, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
+    write_all(api, bytes);
     std::filesystem::remove(window_scm);
     StepEnvironment environment;
     environment.work_file = scratch() / "macro.temp";

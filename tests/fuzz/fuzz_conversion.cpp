@@ -3,40 +3,15 @@
 // as many lines as the work file.
 
 #include "conversion/steps.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <unistd.h>
 
 using namespace trellwick;
+using namespace trellwick::fuzzing;
 
 namespace {
-
-class QuietHost final : public Host {
-public:
-    void warn(const std::string&) override {}
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-};
-
-const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
-
-std::string read_all(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Lines of a file whose every line ends in CR LF; aborts on any other line end.
 std::size_t crlf_line_count(const std::string& text) {
@@ -61,13 +36,10 @@ std::size_t crlf_line_count(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto api = scratch() / "in.api";
     const auto scm = scratch() / "out.scm";
-    {
-        std::ofstream out(api, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    write_all(api, std::string(reinterpret_cast<const char*>(data), size));
     std::filesystem::remove(scm);
 
-    QuietHost host;
+    RecordingHost host;
     StepEnvironment environment;
     environment.work_file = scratch() / "macro.temp";
     environment.locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
