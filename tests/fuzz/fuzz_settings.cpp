@@ -6,10 +6,8 @@
 #include "settings/settings_file.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace trellwick;
-using namespace trellwick::fuzzing;
 
 namespace {
 
@@ -31,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (settings.progdir().size() + settings.apidir().size() + settings.scmdir().size() > size)
         std::abort();
-    const std::string api = settings.apidir();
-    const std::string scm = settings.scmdir();
+    const std::string api = settings.apidir(), scm = settings.scmdir();
     if (!plain(api) || !plain(scm))
         return 0;
     Settings saved;

@@ -3,24 +3,21 @@
 // What the fuzz targets share: a private scratch directory, whole-file reads
 // and writes, and a host that keeps the warnings and answers Yes.
 
-#include "conversion/host.h"
+#include "conversion/steps.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <unistd.h>
 #include <vector>
 
-namespace trellwick::fuzzing {
+namespace trellwick {
 
 inline const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
+    static const auto dir =
+        std::filesystem::temp_directory_path() / ("trellwick-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
     return dir;
 }
 
@@ -30,7 +27,7 @@ inline void write_all(const std::filesystem::path& path, const std::string& byte
 
 inline std::string read_all(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class RecordingHost final : public Host {
@@ -41,4 +38,26 @@ public:
     std::vector<std::string> messages;
 };
 
-} // namespace trellwick::fuzzing
+// The window's three steps over an API macro of `bytes`, every box filled,
+// into `scm`; the number format alternates with the length.
+inline StepOutcome window_steps(const std::string& bytes, const std::filesystem::path& scm,
+                                ConversionForm& form, RecordingHost& host) {
+    write_all(scratch() / "in.api", bytes);
+    std::filesystem::remove(scm);
+    const StepEnvironment environment{scratch() / "macro.temp", bytes.size() % 2
+                                                                    ? NumericLocale{',', '.'}
+                                                                    : NumericLocale{'.', ','}};
+    form.txt_api = scratch() / "in.api";
+    form.txt_scm = scm;
+    form.filetitle = "in.api";
+    if (convert_step(form, host, environment) != StepOutcome::Continued)
+        std::abort();
+    form.opt_asd2t = static_cast<int>(bytes.size() % 17);
+    form.txt_typeother = "Kiosks";
+    for (auto& box : form.txt_up)
+        box.text = "Color1";
+    const StepOutcome outcome = macro_information_step(form, host, environment);
+    return outcome == StepOutcome::Continued ? cmd_up_Click(form, host) : outcome;
+}
+
+} // namespace trellwick

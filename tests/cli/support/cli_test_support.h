@@ -7,6 +7,7 @@
 #include "conversion_test_support.h"
 
 #include <QProcess>
+#include <iterator>
 #include <sstream>
 
 namespace trellwick::testing {
