@@ -60,20 +60,22 @@ TEST(PlaceholderRenaming, EachApiTokenWithItsBlankOrEquals) {
 }
 
 TEST(PlaceholderScan, OnlyTheCodePartBeforeTheFirstSemicolonCounts) {
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"%hea ; %lat"}, "hea"},
-        {{";%lat", "%LAT %Lon", "%la", "%v2= %v2v"}, ""},
-        {{"x %sca;"}, "sca"},
-        {{"; %lon", "a ; b %lon"}, ""},
-        {{"%lat %lon %ran %sca %hea", "%up1 %up2= %up3 %up4=", "%v1v %alt %scc"},
+    // Lines are "|" separated.
+    const std::pair<std::string, std::string> rows[] = {
+        {"%hea ; %lat", "hea"},
+        {";%lat|%LAT %Lon|%la|%v2= %v2v", ""},
+        {"x %sca;", "sca"},
+        {"; %lon|a ; b %lon", ""},
+        {"%lat %lon %ran %sca %hea|%up1 %up2= %up3 %up4=|%v1v %alt %scc",
          "lat lon ran sca hea up1 up2 up3 up4 v1v alt scc"},
-        {{"%%up3= 5"}, "up3"},
-        {{std::string(2'000'000, ' ') + "%ran"}, "ran"},
+        {"%%up3= 5", "up3"},
+        {std::string(2'000'000, ' ') + "%ran", "ran"},
     };
     for (const auto& [lines, expected] : rows) {
-        SCOPED_TRACE(lines[0].substr(0, 40));
+        SCOPED_TRACE(lines.substr(0, 40));
         PlaceholderUsage usage;
-        for (const std::string& line : lines)
+        std::istringstream split(lines);
+        for (std::string line; std::getline(split, line, '|');)
             scan_line(line, usage);
         EXPECT_EQ(flags_of(usage), expected);
         EXPECT_EQ(usage.any_user_parameter(), expected.find("up") != std::string::npos);
@@ -148,71 +150,49 @@ TEST(Measurement, AllPointListsTogetherWithTheOriginOrTheTenByTenFallback) {
 }
 
 TEST(ReferenceScale, TheWordAfterTheLabelOfTheLastRefPointLine) {
-    struct Row {
-        std::string text;
-        NumericLocale locale;
-        std::optional<float> value;
-        std::string problem;
-    };
-    const Row rows[] = {
-        {"RefPoint( 7 :1 0.5 %lat %lon )", kPoint, 0.5f, ""},
-        {"RefPoint( 7 :1 0.5 %lat %lon )\r\nx\r\nRefPoint( abs :0 2 a b )", kComma, 2, ""},
-        {"RefPoint( 7 :1   0.25   x )", kPoint, 0.25f, ""},
-        {"RefPoint( 7 :1 0,5 a b )", kComma, 0.5f, ""},
-        {"Points(\r\n", kPoint, {}, "no line holds \"RefPoint(\""},
-        {"RefPoint( 7 :1 big a b )",
-         kPoint,
-         {},
+    const std::tuple<std::string, NumericLocale, std::string> rows[] = {
+        {"RefPoint( 7 :1 0.5 %lat %lon )", kPoint, "0.5"},
+        {"RefPoint( 7 :1 0.5 %lat %lon )\r\nx\r\nRefPoint( abs :0 2 a b )", kComma, "2"},
+        {"RefPoint( 7 :1   0.25   x )", kPoint, "0.25"},
+        {"RefPoint( 7 :1 0,5 a b )", kComma, "0.5"},
+        {"Points(\r\n", kPoint, "no line holds \"RefPoint(\""},
+        {"RefPoint( 7 :1 big a b )", kPoint,
          "the scale \"big\" of the reference point is not a number"},
         // The label part leaves out the line's last character, the value part
         // the label part's last one.
-        {"RefPoint( 7 :1 0.5 abc", kPoint, 0.5f, ""},
-        {"RefPoint( 7 :1 0.5 ab",
-         kPoint,
-         {},
-         "the reference point line has no scale followed by another word: RefPoint( 7 :1 0.5 ab"},
-        {"RefPoint( 7 1 0.5 %lat )",
-         kPoint,
-         {},
-         "the reference point line has no scale followed by another word: RefPoint( 7 1 0.5 %lat "
-         ")"},
-        {"RefPoint( 7 :1)",
-         kPoint,
-         {},
-         "the reference point line has no scale followed by another word: RefPoint( 7 :1)"},
-        {"RefPoint( 7 :1 0.5)",
-         kPoint,
-         {},
-         "the reference point line has no scale followed by another word: RefPoint( 7 :1 0.5)"},
+        {"RefPoint( 7 :1 0.5 abc", kPoint, "0.5"},
+        {"RefPoint( 7 :1 0.5 ab", kPoint, "NO SCALE"},
+        {"RefPoint( 7 1 0.5 %lat )", kPoint, "NO SCALE"},
+        {"RefPoint( 7 :1)", kPoint, "NO SCALE"},
+        {"RefPoint( 7 :1 0.5)", kPoint, "NO SCALE"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        const Scale scale = read_reference_scale(*read_lines_from(row.text), row.locale);
-        EXPECT_EQ(scale.value, row.value);
-        EXPECT_EQ(scale.problem, row.problem);
+    for (const auto& [text, locale, expected] : rows) {
+        SCOPED_TRACE(text);
+        const Scale scale = read_reference_scale(*read_lines_from(text), locale);
+        std::ostringstream value;
+        value << scale.value.value_or(-1);
+        EXPECT_EQ(scale.value ? value.str() : scale.problem,
+                  expected == "NO SCALE"
+                      ? "the reference point line has no scale followed by another word: " + text
+                      : expected);
     }
 }
 
 TEST(SizeLine, AutoscaleKeepsTheLocaleSeparatorTheFixedFormScalesAndWritesPoints) {
-    struct Row {
-        Extent extent;
-        std::optional<float> scale; // none for the autoscale form
-        NumericLocale locale;
-        std::optional<std::string> line;
+    const std::tuple<float, float, float, NumericLocale, std::string> rows[] = {
+        {20, 12.5f, 0, kPoint, ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\"},
+        {20, 12.5f, 0, kComma, ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\"},
+        {20, 12.5f, 0.5f, kComma, ";FixedLength=10, FixedWidth=6.25 \\"},
+        {10, 10, 3, kPoint, ";FixedLength=30, FixedWidth=30 \\"},
+        {3e38f, 1, 10, kPoint, "none"},
+        {1, 3e38f, 10, kPoint, "none"},
     };
-    const Row rows[] = {
-        {{20, 12.5f, false}, {}, kPoint, ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\"},
-        {{20, 12.5f, false}, {}, kComma, ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\"},
-        {{20, 12.5f, false}, 0.5f, kComma, ";FixedLength=10, FixedWidth=6.25 \\"},
-        {{10, 10, true}, 3, kPoint, ";FixedLength=30, FixedWidth=30 \\"},
-        {{3e38f, 1, false}, 10, kPoint, std::nullopt},
-        {{1, 3e38f, false}, 10, kPoint, std::nullopt},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line.value_or("none"));
-        EXPECT_EQ(row.scale ? fixed_size_line(row.extent, *row.scale, row.locale)
-                            : autoscale_size_line(row.extent, row.locale),
-                  row.line);
+    for (const auto& [length, width, scale, locale, line] : rows) {
+        SCOPED_TRACE(line);
+        const Extent extent{length, width, false};
+        EXPECT_EQ(scale == 0 ? autoscale_size_line(extent, locale)
+                             : fixed_size_line(extent, scale, locale).value_or("none"),
+                  line);
     }
 }
 
