@@ -104,9 +104,7 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
             else if (outcome == StepOutcome::Finished)
                 break;
         }
-        std::string warning = row.warning;
-        for (auto at = warning.find("DIR"); at != std::string::npos; at = warning.find("DIR"))
-            warning.replace(at, 3, display_path(dir.path()));
+        const std::string warning = testing::in_dir(row.warning, dir.path());
         EXPECT_EQ(stopped_in, row.stopped_in);
         EXPECT_EQ(host.warnings,
                   row.warning.empty() ? std::vector<std::string>{} : std::vector{warning});

@@ -81,7 +81,8 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
                 "Scale=1, Density=0, \\|;Range=10, Visibility=0, Altitude=0, \\|;a, b, c, d, \\",
                 "RefPoint( 7 :1 1 %1 %2 )|%1 %2 %6 %4 %3 %9 %10= %11 %12 %7 %8 %5   ")},
         {"Points( 0\r\n1 2 3 )\r\n", kPoint, 8, "|||",
-         "Cannot read the scale of the reference point in WORK: no line holds \"RefPoint(\"",
+         "Cannot read the scale of the reference point in DIR/macro.temp: no line holds "
+         "\"RefPoint(\"",
          "(none)"},
         {"x %4 \r\n", kPoint, {}, "|||", kFillAll, "(none)"},
         {"x %4 \r\n", kPoint, 16, "|||", kFillAll, "(none)"},
@@ -113,9 +114,7 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         const std::string work = display_path(environment.work_file);
         std::vector<std::string> warnings;
         if (!row.warning.empty())
-            warnings.push_back(row.warning.substr(0, row.warning.find("WORK")));
-        if (auto at = row.warning.find("WORK"); at != std::string::npos)
-            warnings[0] += work + row.warning.substr(at + 4);
+            warnings.push_back(testing::in_dir(row.warning, dir.path()));
         EXPECT_EQ(host.warnings, warnings);
         EXPECT_EQ(outcome == StepOutcome::Finished, row.scm != "(none)");
         if (outcome == StepOutcome::Finished) {
@@ -141,14 +140,9 @@ TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
         if (!size_line.error.empty())
             continue;
         OpenedWriter scm = create_text_file(dir / "two.scm");
-        EXPECT_EQ(
-            write_scm_file(*api, survey, size_line.line,
-                           {"house",
-                            macro_type(form),
-                            "house.bmp",
-                            {descriptions[0], descriptions[1], descriptions[2], descriptions[3]}},
-                           *scm.writer),
-            "");
+        ScmTexts texts{"house", macro_type(form), "house.bmp", {}};
+        std::copy_n(descriptions.begin(), 4, texts.descriptions.begin());
+        EXPECT_EQ(write_scm_file(*api, survey, size_line.line, texts, *scm.writer), "");
         EXPECT_EQ(scm.writer->close(), "");
         EXPECT_EQ(read_file(dir / "two.scm"), row.scm);
     }

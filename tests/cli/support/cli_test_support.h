@@ -3,7 +3,6 @@
 // Running trellwick-convert in tests: in process, or as the built executable.
 
 #include "cli/command.h"
-#include "conversion/file_access.h"
 #include "conversion_test_support.h"
 
 #include <QProcess>
@@ -48,15 +47,6 @@ inline std::string listing(const std::filesystem::path& directory) {
     std::string text;
     for (const std::string& name : names)
         text += (text.empty() ? "" : " ") + name;
-    return text;
-}
-
-// `text` with every "DIR" replaced by the directory's name.
-inline std::string in_dir(std::string text, const std::filesystem::path& directory) {
-    const std::string name = display_path(directory);
-    for (auto at = text.find("DIR"); at != std::string::npos;
-         at = text.find("DIR", at + name.size()))
-        text.replace(at, 3, name);
     return text;
 }
 

@@ -3,6 +3,7 @@
 // Helpers for driving the conversion core in tests: a host that records what
 // it was asked, a private working directory, and whole-file reads and writes.
 
+#include "conversion/file_access.h"
 #include "conversion/host.h"
 
 #ifdef __linux__
@@ -114,6 +115,15 @@ inline void change_files(const std::filesystem::path& dir, const std::string& ac
         else
             std::filesystem::create_symlink(rest, name);
     }
+}
+
+// `text` with every "DIR" replaced by the directory's name.
+inline std::string in_dir(std::string text, const std::filesystem::path& directory) {
+    const std::string name = display_path(directory);
+    for (auto at = text.find("DIR"); at != std::string::npos;
+         at = text.find("DIR", at + name.size()))
+        text.replace(at, 3, name);
+    return text;
 }
 
 // Joins lines with CR LF after each.
