@@ -198,6 +198,11 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         SCOPED_TRACE(row.what);
         testing::ScratchDir dir;
         testing::change_files(dir.path(), "d/|house.api=x %4 \r\n|" + row.files);
+        // An SCM file that is replaced keeps its permissions.
+        const auto kept = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+        const bool existed = std::filesystem::is_regular_file(dir / "house.scm");
+        if (existed)
+            std::filesystem::permissions(dir / "house.scm", kept);
         const int descriptors = testing::open_descriptors();
         testing::CliRun run;
         {
@@ -213,6 +218,7 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         EXPECT_EQ(run.err, testing::in_dir(row.err, dir.path()));
         EXPECT_EQ(testing::listing(dir.path()), row.listing);
         EXPECT_NE(testing::read_file(dir / "house.scm").find(row.scm), std::string::npos);
+        EXPECT_TRUE(!existed || std::filesystem::status(dir / "house.scm").permissions() == kept);
     }
 }
 
