@@ -182,13 +182,14 @@ TEST(Steps, GreyBoxesNeedNoTextAndConvertInStepThreeStartsOver) {
     EXPECT_EQ(form.txt_up[0].grey + 2 * form.txt_up[1].grey + 4 * form.txt_up[2].grey +
                   8 * form.txt_up[3].grey,
               11);
-    EXPECT_TRUE(form.frm_up_visible && !form.frm_asd2t_visible);
+    EXPECT_TRUE(form.frm_up_visible && !form.frm_asd2t_visible && form.opt_asd2t == 8);
     EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
     EXPECT_TRUE(form.frm_up_visible && form.work_in && form.scm_out);
 
     testing::write_file(dir / "house.api", "y %4 \r\n");
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     EXPECT_TRUE(form.frm_asd2t_visible && !form.frm_up_visible && !form.work_in && !form.scm_out);
+    EXPECT_EQ(form.txt_name + " " + form.txt_bmp, "house house.bmp");
     ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Finished);
     EXPECT_TRUE(form.txt_up[2].grey);
     EXPECT_TRUE(read_file(dir / "house.scm").ends_with("Holmvard\r\n\r\ny %1 \r\n"));
