@@ -78,11 +78,10 @@ bool FileConversion::take_proposals(const std::optional<std::string>& title) {
 // descriptions of the user parameters that the macro uses.
 bool FileConversion::descriptions_given() {
     bool given = true;
-    for (int i = 0; i < 4; ++i) {
-        if (!survey_.usage().user_parameter(i))
-            continue;
-        const auto& description = settings_.texts.descriptions[static_cast<std::size_t>(i)];
-        if (description && !description->empty())
+    int i = -1;
+    for (const auto& description : settings_.texts.descriptions) {
+        ++i;
+        if (!survey_.usage().user_parameter(i) || (description && !description->empty()))
             continue;
         const std::string number = std::to_string(i + 1);
         fail("user parameter " + number + " (%" + std::to_string(i + 6) + ") is used but has " +

@@ -119,7 +119,7 @@ std::string StagedFile::put_in_place(bool replace) {
     // A replaced file keeps its permissions, as when the window writes it in
     // place.
     const auto existing = std::filesystem::status(target_, error);
-    if (!error && std::filesystem::is_regular_file(existing))
+    if (std::filesystem::is_regular_file(existing))
         std::filesystem::permissions(named_, existing.permissions(), error);
     std::filesystem::rename(named_, target_, error);
     if (error)

@@ -25,11 +25,12 @@ std::string_view after_first_field(std::string_view text) {
     return blank == std::string_view::npos ? text : trim(text.substr(blank));
 }
 
-enum class PointLine { Point, Skip, EndOfList, Failure };
+// A point whose third field holds ")" is the list's last.
+enum class PointLine { Point, LastPoint, Skip, EndOfList, Failure };
 
 // One line of a point list, trimmed; its point into x and z.
 PointLine read_point_line(std::string_view line, const NumericLocale& locale, float& x_out,
-                          float& z_out, bool& ends_list) {
+                          float& z_out) {
     line = trim(line);
     if (line.starts_with(')'))
         return PointLine::EndOfList;
@@ -48,8 +49,7 @@ PointLine read_point_line(std::string_view line, const NumericLocale& locale, fl
         return PointLine::Failure;
     x_out = *x;
     z_out = *z;
-    ends_list = third_text.find(')') != std::string_view::npos;
-    return PointLine::Point;
+    return third_text.find(')') == std::string_view::npos ? PointLine::Point : PointLine::LastPoint;
 }
 
 } // namespace
@@ -62,10 +62,10 @@ void ExtentMeasurement::add_line(std::string_view line) {
         in_list_ = line.find("Points(") != std::string_view::npos;
         return;
     }
-    bool ends_list = false;
     float x = 0;
     float z = 0;
-    switch (read_point_line(line, locale_, x, z, ends_list)) {
+    const PointLine kind = read_point_line(line, locale_, x, z);
+    switch (kind) {
     case PointLine::Failure:
         failed_ = true;
         break;
@@ -75,11 +75,12 @@ void ExtentMeasurement::add_line(std::string_view line) {
     case PointLine::Skip:
         break;
     case PointLine::Point:
+    case PointLine::LastPoint:
         limits_.max_x = std::max(limits_.max_x, x);
         limits_.max_z = std::max(limits_.max_z, z);
         limits_.min_x = std::min(limits_.min_x, x);
         limits_.min_z = std::min(limits_.min_z, z);
-        in_list_ = !ends_list;
+        in_list_ = kind == PointLine::Point;
         break;
     }
 }

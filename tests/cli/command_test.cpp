@@ -1,212 +1,253 @@
-// One API macro converted from the command line: the same SCM file as the
-// window's, the window's proposals and checks, and nothing destroyed on the way.
+// trellwick-convert: its options, one macro, a batch, and what stays on disk
+// when a file misbehaves.
 
 #include "cli_test_support.h"
-#include "conversion/messages.h"
 
 #include <gtest/gtest.h>
 
 namespace trellwick {
 namespace {
 
-using testing::crlf_lines;
-using testing::joined;
-using testing::read_file;
-using testing::run_cli;
-using testing::text;
-using testing::write_file;
+// Blank separated arguments, with "DIR" standing for `dir`.
+std::vector<std::string> arguments(const std::string& text, const std::filesystem::path& dir) {
+    std::istringstream words(testing::in_dir(text, dir));
+    return {std::istream_iterator<std::string>(words), {}};
+}
 
-class SingleFile : public ::testing::Test {
-protected:
-    // Converts `api_text` saved as dir/`api_name` into dir/house.scm.
-    testing::CliRun convert(const std::string& api_text, const std::vector<std::string>& options,
-                            const std::string& api_name = "house.api") {
-        write_file(dir / api_name, api_text);
-        return run_cli(joined(options, {text(dir / api_name), text(scm)}));
+TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"", "--type is required"},
+        {"--type H", "give an API file and an SCM file"},
+        {"--type H a.api", "give an API file and an SCM file"},
+        {"--type H a b c",
+         "give one API file and one SCM file, or use --output-dir DIR for several API files"},
+        {"--type H --output-dir out", "no API file given"},
+        {"--colour red a b", "unknown option --colour"},
+        {"-t H a b", "unknown option -t"},
+        {"--type H a b --name", "--name needs a value"},
+        {"--type A --type=B a b", "--type is given twice"},
+        {"--type= a b", "--type must not be empty"},
+        {"--type H --bitmap= a b", "--bitmap must not be empty"},
+        {"--type H --param 5=x a b", "--param takes N=TEXT with N from 1 to 4, not \"5=x\""},
+        {"--type H --param 0=x a b", "--param takes N=TEXT with N from 1 to 4, not \"0=x\""},
+        {"--type H --param 1 a b", "--param takes N=TEXT with N from 1 to 4, not \"1\""},
+        {"--type H --param 01=x a b", "--param takes N=TEXT with N from 1 to 4, not \"01=x\""},
+        {"--type H --param 1=a --param=1=b a b", "--param 1 is given twice"},
+        {"--type H --name \xD0\x94 a b",
+         "--name \"\xD0\x94\" holds a character that Windows-1252 can't hold"},
+        {"--type \xE2\x9C\x88 a b",
+         "--type \"\xE2\x9C\x88\" holds a character that Windows-1252 can't hold"},
+        {"--type H --param 3=\xFF a b",
+         "--param 3 \"\xFF\" holds a character that Windows-1252 can't hold"},
+    };
+    for (const auto& [line, problem] : rows) {
+        SCOPED_TRACE(line);
+        const testing::CliRun run = testing::run_cli(arguments(line, {}), {'.', ','});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "trellwick-convert: " + problem +
+                               "\nTry 'trellwick-convert --help' for more information.\n");
+        EXPECT_EQ(run.out, "");
     }
-    std::string error_line(const std::string& api_name, const std::string& problem) const {
-        return "trellwick-convert: " + text(dir / api_name) + ": " + problem + "\n";
+    // --help and --version, or -h and -V, end the parsing at once.
+    for (const char* flag : {"--help", "-h"}) {
+        const testing::CliRun help = testing::run_cli({"--type", "x", flag, "--bad"}, {'.', ','});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.out.starts_with("Usage: trellwick-convert [options] API_FILE SCM_FILE\n"));
+        EXPECT_NE(help.out.find("Bridges, "), std::string::npos);
+        EXPECT_NE(help.out.find("Misc.\n"), std::string::npos);
     }
-    // Nothing but the given files: no temporary left behind.
-    void expect_only(const std::set<std::string>& names) const {
-        EXPECT_EQ(testing::names_in(dir.path()), names);
-    }
+    for (const char* flag : {"--version", "-V"})
+        EXPECT_EQ(testing::run_cli({"a.api", flag, "--bad"}, {'.', ','}).out,
+                  "trellwick-convert 1.02\n");
+}
 
+TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
+    struct Row {
+        const char* what;
+        std::string files;     // change_files() before the run, beside d/ and house.api
+        std::string arguments; // blank separated, "DIR" the scratch directory
+        int status;
+        std::string err;
+        std::string listing; // every file left, so no temporary
+        std::string scm;     // part of DIR/house.scm
+        NumericLocale locale = {'.', ','};
+    };
+    const std::string kFallback =
+        "An error has occured while determining the size of the object. A default size of 10x10 "
+        "units will be used, this means that the symbol in ASD will not represent the actual "
+        "macro. Please submit the API that caused the error to me, so I can try to fix the bug.";
+    const std::string kTrailer = "\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
+    const std::string kScaleOnly = ";Scale=1, \\\r\n;\\\r\n;\\" + kTrailer;
+    const std::string kParams = "house.api=a %4 %6 %8=1 ; %7 \r\n";
+    const Row rows[] = {
+        {"other type and code page texts", "p.api=Points( 0\r\n3 0 4 )\r\nx %4 %9=2 \r\n",
+         "--type Kiosks,small --name Caf\xC3\xA9 --param 4=\xE2\x82\xAC\xC2\xB2 --param 1=unused "
+         "DIR/p.api DIR/house.scm",
+         0, "", "d house.api house.scm p.api",
+         ";ASDesign Compatible Macro\r\n;Name=Caf\xE9, Type=Kiosks,small, Bitmap=p.bmp, "
+         "\\\r\n;FixedLength= 3 , FixedWidth= 4 , autoscale \\\r\n;Scale=1, "
+         "\\\r\n;\\\r\n;\x80\xB2, \\" +
+             kTrailer + "Points( 0\r\n3 0 4 )\r\nx %1 %2=2 \r\n"},
+        {"name and bitmap proposed", "my.house.api=%4 ",
+         "--type Hangars DIR/my.house.api DIR/house.scm", 0, "",
+         "d house.api house.scm my.house.api", ";Name=my, Type=Hangars, Bitmap=my.house.bmp, \\"},
+        {"no bitmap to propose", "house.txt=x", "--type H DIR/house.txt DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.txt: no bitmap name can be proposed from \"house.txt\" (it "
+         "holds neither \".api\" nor \".scm\"); give --bitmap\n",
+         "d house.api house.txt", "(none)"},
+        {"no name to propose", ".api=x", "--type H DIR/.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/.api: no macro name can be proposed from \".api\"; give --name\n",
+         ".api d house.api", "(none)"},
+        {"destination exists", "house.scm=old", "--type H DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: DIR/house.scm already exists; give --force to "
+         "overwrite it\n",
+         "d house.api house.scm", "old"},
+        {"destination replaced", "house.scm=old", "--type H --force DIR/house.api DIR/house.scm", 0,
+         "", "d house.api house.scm", kScaleOnly + "x %1 \r\n"},
+        {"no reference point", "house.scm=old|house.api=x\r\n",
+         "--type H --force DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: Cannot read the scale of the reference point in the "
+         "converted macro: no line holds \"RefPoint(\"\n",
+         "d house.api house.scm", "old"},
+        {"description missing", kParams, "--type H --param 1=C DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: user parameter 3 (%8) is used but has no --param "
+         "description\n",
+         "d house.api", "(none)"},
+        {"descriptions empty", kParams,
+         "--type H --param 3= --param 1= DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: user parameter 1 (%6) is used but has an empty --param "
+         "description\ntrellwick-convert: DIR/house.api: user parameter 3 (%8) is used but has an "
+         "empty --param description\n",
+         "d house.api", "(none)"},
+        {"descriptions given", kParams,
+         "--type H --param 1=C --param 3=S DIR/house.api DIR/house.scm", 0, "",
+         "d house.api house.scm", ";C, S, \\" + kTrailer + "a %1 %2 %3=1 ;  \r\n"},
+        {"destination is the API file", "", "--type H --force DIR/house.api DIR/d/../house.api", 1,
+         "trellwick-convert: DIR/house.api: the destination DIR/d/../house.api is the API file "
+         "itself\n",
+         "d house.api", "(none)"},
+        {"destination links to the API file", "house.scm@house.api",
+         "--type H --force DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: the destination DIR/house.scm is the API file itself\n",
+         "d house.api house.scm", "x %4 \r\n"},
+        {"destination a directory", "", "--type H --force DIR/house.api DIR/d", 1,
+         "trellwick-convert: DIR/house.api: Cannot write DIR/d: it is a directory\n", "d house.api",
+         "(none)"},
+        {"destination directory missing", "", "--type H DIR/house.api DIR/no/house.scm", 1,
+         "trellwick-convert: DIR/house.api: Cannot create a temporary file in DIR/no: No such file "
+         "or directory\n",
+         "d house.api", "(none)"},
+        {"API file missing", "", "--type H DIR/none.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/none.api: Cannot open DIR/none.api: No such file or directory\n",
+         "d house.api", "(none)"},
+        {"size fallback", "house.api=Points( 0\r\n10 0 10)\r\n%4 \r\n",
+         "--type H DIR/house.api DIR/house.scm", 0,
+         "trellwick-convert: DIR/house.api: warning: " + kFallback + "\n", "d house.api house.scm",
+         ";FixedLength= 10 , FixedWidth= 10 , autoscale \\\r\n" + kScaleOnly +
+             "Points( 0\r\n10 0 10)\r\n%1 \r\n"},
+        {"decimal comma",
+         "house.api=Points( 0\r\n20 0 12.5 )\r\n%4 \r\n",
+         "--type H DIR/house.api DIR/house.scm",
+         0,
+         "",
+         "d house.api house.scm",
+         ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\\r\n" + kScaleOnly +
+             "Points( 0\r\n20 0 12.5 )\r\n%1 \r\n",
+         {',', '.'}},
+        {"linked destination stays a link", "t.scm=old|house.scm~t.scm",
+         "--type H --force DIR/house.api DIR/house.scm", 0, "", "d house.api house.scm t.scm",
+         "x %1 \r\n"},
+        {"batch: a bad file doesn't stop the others",
+         "out/|u.api=x %4 %6 \r\n|plain=x %4 \r\n|d/x.API=x %4 \r\n",
+         "--type H --bitmap b.bmp --output-dir DIR/out DIR/house.api DIR/none.api DIR/u.api "
+         "DIR/plain DIR/d/x.API",
+         1,
+         "[1/5] DIR/house.api -> DIR/out/house.scm\n[2/5] DIR/none.api -> "
+         "DIR/out/none.scm\ntrellwick-convert: DIR/none.api: Cannot open DIR/none.api: No such "
+         "file or directory\n[3/5] DIR/u.api -> DIR/out/u.scm\ntrellwick-convert: DIR/u.api: user "
+         "parameter 1 (%6) is used but has no --param description\n[4/5] DIR/plain -> "
+         "DIR/out/plain.scm\n[5/5] DIR/d/x.API -> DIR/out/x.scm\ntrellwick-convert: 2 of 5 files "
+         "failed, 3 converted\n",
+         "d d/x.API house.api out out/house.scm out/plain.scm out/x.scm plain u.api", "(none)"},
+        {"batch: one file", "out/", "--type H --output-dir DIR/out DIR/house.api", 0,
+         "[1/1] DIR/house.api -> DIR/out/house.scm\ntrellwick-convert: 1 file converted\n",
+         "d house.api out out/house.scm", "(none)"},
+        {"batch: quiet", "out/|u.api=x|out/u.scm=old",
+         "--type H --quiet --output-dir DIR/out DIR/house.api DIR/u.api", 1,
+         "trellwick-convert: DIR/u.api: DIR/out/u.scm already exists; give --force to overwrite "
+         "it\ntrellwick-convert: 1 of 2 files failed, 1 converted\n",
+         "d house.api out out/house.scm out/u.scm u.api", "(none)"},
+        {"batch: a destination taken twice", "out/|u.api=x %4 \r\n|d/house.api=x",
+         "--type H --quiet --force --output-dir DIR/out DIR/house.api DIR/u.api DIR/d/house.api", 1,
+         "trellwick-convert: DIR/house.api: the destination DIR/out/house.scm is also the "
+         "destination of DIR/d/house.api\ntrellwick-convert: DIR/d/house.api: the destination "
+         "DIR/out/house.scm is also the destination of DIR/house.api\ntrellwick-convert: 2 of 3 "
+         "files failed, 1 converted\n",
+         "d d/house.api house.api out out/u.scm u.api", "(none)"},
+        {"batch: a destination that is an API file of it", "d/house.scm=x %4 \r\n",
+         "--type H --quiet --force --output-dir DIR/d DIR/house.api DIR/d/house.scm", 1,
+         "trellwick-convert: DIR/house.api: the destination DIR/d/house.scm is the API file "
+         "DIR/d/house.scm of this batch\ntrellwick-convert: DIR/d/house.scm: the destination "
+         "DIR/d/house.scm is also the destination of DIR/house.api\ntrellwick-convert: 2 of 2 "
+         "files failed, 0 converted\n",
+         "d d/house.scm house.api", "(none)"},
+        {"batch: no output directory", "", "--type H --output-dir DIR/none DIR/house.api", 1,
+         "trellwick-convert: DIR/none: no such directory\n", "d house.api", "(none)"},
+#ifdef __linux__
+        {"disk full", "house.scm=old|house.api=x %4 \r\n" + std::string(100'000, 'x'),
+         "--type H --force DIR/house.api DIR/house.scm", 1,
+         "trellwick-convert: DIR/house.api: Cannot write DIR/house.scm: File too large\n",
+         "d house.api house.scm", "old"},
+#endif
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        testing::change_files(dir.path(), "d/|house.api=x %4 \r\n|" + row.files);
+        // An SCM file that is replaced keeps its permissions.
+        const auto kept = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+        const bool existed = std::filesystem::is_regular_file(dir / "house.scm");
+        if (existed)
+            std::filesystem::permissions(dir / "house.scm", kept);
+        const int descriptors = testing::open_descriptors();
+        testing::CliRun run;
+        {
+#ifdef __linux__
+            std::optional<testing::FileSizeLimit> limit;
+            if (std::string(row.what) == "disk full")
+                limit.emplace(64 * 1024);
+#endif
+            run = testing::run_cli(arguments(row.arguments, dir.path()), row.locale);
+        }
+        EXPECT_EQ(testing::open_descriptors(), descriptors);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.err, testing::in_dir(row.err, dir.path()));
+        EXPECT_EQ(testing::listing(dir.path()), row.listing);
+        EXPECT_NE(testing::read_file(dir / "house.scm").find(row.scm), std::string::npos);
+        EXPECT_TRUE(!existed || std::filesystem::status(dir / "house.scm").permissions() == kept);
+    }
+}
+
+TEST(CommandLine, TheExecutableTakesItsNumberFormatFromTheEnvironment) {
     testing::ScratchDir dir;
-    std::filesystem::path scm = dir / "house.scm";
-};
-
-TEST_F(SingleFile, WorkedExampleGivesTheGoldenFile) {
-    const testing::CliRun run =
-        run_cli(joined(testing::golden_options(), {testing::golden_api(), text(scm)}));
-    EXPECT_EQ(run.status, cli::kExitConverted);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(read_file(scm), testing::golden_scm());
-    expect_only({"house.scm"});
-}
-
-TEST_F(SingleFile, NameAndBitmapAreProposedFromTheApiFilesName) {
-    const std::string api = "Points( 0\r\n3 0 4 )\r\nx %4 \r\n";
-    EXPECT_EQ(convert(api, {"--type", "Hangars"}, "my.house.api").status, cli::kExitConverted);
-    EXPECT_EQ(read_file(scm).substr(0, read_file(scm).find("\r\n;Fixed")),
-              ";ASDesign Compatible Macro\r\n;Name=my, Type=Hangars, Bitmap=my.house.bmp, \\");
-
-    // Without ".api" or ".scm" in the name there is no bitmap to propose.
-    std::filesystem::remove(scm);
-    const testing::CliRun run = convert(api, {"--type", "Hangars"}, "house.txt");
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err, error_line("house.txt", "no bitmap name can be proposed from \"house.txt\" "
-                                               "(it holds neither \".api\" nor \".scm\"); give "
-                                               "--bitmap"));
-    expect_only({"house.txt", "my.house.api"});
-
-    EXPECT_EQ(convert(api, {"--type", "Hangars", "--bitmap", "b.bmp"}, "house.txt").status,
-              cli::kExitConverted);
-    EXPECT_NE(read_file(scm).find(";Name=house, Type=Hangars, Bitmap=b.bmp, \\"),
-              std::string::npos);
-
-    std::filesystem::remove(scm);
-    EXPECT_EQ(convert(api, {"--type", "Hangars"}, ".api").err,
-              error_line(".api", "no macro name can be proposed from \".api\"; give --name"));
-}
-
-TEST_F(SingleFile, OtherTypesAndCodePageTextsAreWrittenAsTheWindowWould) {
-    ASSERT_EQ(convert("Points( 0\r\n3 0 4 )\r\nx %4 %9=2 \r\n",
-                      {"--type", "Kiosks, small", "--name", "Caf\xC3\xA9", "--param",
-                       "4=\xE2\x82\xAC per m\xC2\xB2", "--param", "1=unused"})
-                  .status,
-              cli::kExitConverted);
-    EXPECT_EQ(read_file(scm), crlf_lines({";ASDesign Compatible Macro",
-                                          ";Name=Caf\xE9, Type=Kiosks, small, Bitmap=house.bmp, \\",
-                                          ";FixedLength= 3 , FixedWidth= 4 , autoscale \\",
-                                          ";Scale=1, \\", ";\\", ";\x80 per m\xB2, \\", "",
-                                          "; Macro converted using Trellwick by Holmvard", "",
-                                          "Points( 0", "3 0 4 )", "x %1 %2=2 "}));
-}
-
-TEST_F(SingleFile, AnExistingDestinationIsLeftAloneWithoutForce) {
-    write_file(scm, "old");
-    testing::CliRun run = convert("x %4 \r\n", {"--type", "Hangars"});
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err,
-              error_line("house.api", text(scm) + " already exists; give --force to overwrite it"));
-    EXPECT_EQ(read_file(scm), "old");
-
-    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                      std::filesystem::perms::group_read;
-    std::filesystem::permissions(scm, mode);
-    run = convert("x %4 \r\n", {"--type", "Hangars", "--force"});
-    EXPECT_EQ(run.status, cli::kExitConverted);
-    EXPECT_EQ(run.err, "");
-    EXPECT_NE(read_file(scm).find("\r\nx %1 \r\n"), std::string::npos);
-    EXPECT_EQ(std::filesystem::status(scm).permissions(), mode);
-    expect_only({"house.api", "house.scm"});
-}
-
-TEST_F(SingleFile, AFailedConversionLeavesTheDestinationAsItWas) {
-    // Without "%sca" the scale comes from a reference point, and there is none.
-    write_file(scm, "old");
-    const testing::CliRun run =
-        convert("Points( 0\r\n3 0 4 )\r\n", {"--type", "Hangars", "--force"});
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err, error_line("house.api", "Cannot read the scale of the reference point in "
-                                               "the converted macro: no line holds \"RefPoint(\""));
-    EXPECT_EQ(read_file(scm), "old");
-    expect_only({"house.api", "house.scm"});
-}
-
-TEST_F(SingleFile, AUsedUserParameterNeedsItsDescription) {
-    const std::string api = "a %4 %6 b %8=1 ; %7 \r\n";
-    testing::CliRun run = convert(api, {"--type", "Hangars", "--param", "1=Color"});
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err, error_line("house.api",
-                                  "user parameter 3 (%8) is used but has no --param description"));
-    expect_only({"house.api"});
-
-    run = convert(api, {"--type", "Hangars", "--param", "3=", "--param", "1="});
-    EXPECT_EQ(run.err,
-              error_line("house.api",
-                         "user parameter 1 (%6) is used but has an empty --param description") +
-                  error_line("house.api",
-                             "user parameter 3 (%8) is used but has an empty --param description"));
-    expect_only({"house.api"});
-
-    // The unused parameter 2 (only in a comment) needs none.
-    run = convert(api, {"--type", "Hangars", "--param", "1=Color", "--param", "3=Size"});
-    EXPECT_EQ(run.status, cli::kExitConverted);
-    EXPECT_NE(read_file(scm).find(";Color, Size, \\\r\n"), std::string::npos);
-    EXPECT_NE(read_file(scm).find("\r\na %1 %2 b %3=1 ;  \r\n"), std::string::npos);
-}
-
-TEST_F(SingleFile, TheSourceIsNeverItsOwnDestination) {
-    const std::string api = "x %4 \r\n";
-    write_file(dir / "house.api", api);
-    std::filesystem::create_directory(dir / "sub");
-    std::filesystem::create_symlink(dir / "house.api", dir / "link.scm");
-    std::filesystem::create_hard_link(dir / "house.api", dir / "hard.scm");
-    for (const std::filesystem::path& destination :
-         {dir / "house.api", dir / "sub" / ".." / "house.api", dir / "." / "link.scm",
-          dir / "hard.scm"}) {
-        const testing::CliRun run =
-            run_cli({"--type", "Hangars", "--force", text(dir / "house.api"), text(destination)});
-        EXPECT_EQ(run.status, cli::kExitFailed) << destination;
-        EXPECT_EQ(run.err, error_line("house.api", "the destination " + text(destination) +
-                                                       " is the API file itself"));
+    testing::change_files(dir.path(), "a.api=Points( 0\r\n20 0 12.5 )\r\n%4 \r\n|f.api=RefPoint( 7 "
+                                      ":1 0.5 a b )\r\nPoints( 0\r\n20 0 12,5 )\r\n");
+    const std::tuple<const char*, QString, int, std::string> rows[] = {
+        {"a.api", "C", 0, ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\"},
+        {"a.api", "de_DE.UTF-8", 0, ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\"},
+        {"f.api", "de_DE.UTF-8", 0, ";FixedLength=10, FixedWidth=6.25 \\"},
+        {"none.api", "C", 1, "(none)"},
+        {"--bad", "C", 2, "(none)"},
+    };
+    for (const auto& [api, locale, status, size_line] : rows) {
+        SCOPED_TRACE(api);
+        std::filesystem::remove(dir / "out.scm");
+        EXPECT_EQ(
+            testing::run_executable({"--type", "H", api, "out.scm"}, dir.path(), locale).status,
+            status);
+        EXPECT_NE(testing::read_file(dir / "out.scm").find(size_line), std::string::npos);
     }
-    EXPECT_EQ(read_file(dir / "house.api"), api);
-    expect_only({"hard.scm", "house.api", "link.scm", "sub"});
-}
-
-TEST_F(SingleFile, ALinkedDestinationStaysALink) {
-    write_file(dir / "target.scm", "old");
-    std::filesystem::create_symlink("target.scm", scm);
-    EXPECT_EQ(convert("x %4 \r\n", {"--type", "Hangars", "--force"}).status, cli::kExitConverted);
-    EXPECT_TRUE(std::filesystem::is_symlink(scm));
-    EXPECT_NE(read_file(dir / "target.scm").find("\r\nx %1 \r\n"), std::string::npos);
-}
-
-TEST_F(SingleFile, DestinationsThatAreNoFileAreRefusedEvenWithForce) {
-    std::filesystem::create_directory(scm);
-    const testing::CliRun run = convert("x %4 \r\n", {"--type", "Hangars", "--force"});
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err,
-              error_line("house.api", "Cannot write " + text(scm) + ": it is a directory"));
-    EXPECT_TRUE(std::filesystem::is_empty(scm));
-
-    std::filesystem::remove(scm);
-    write_file(dir / "house.api", "x %4 \r\n");
-    const testing::CliRun missing =
-        run_cli({"--type", "Hangars", text(dir / "house.api"), text(dir / "no" / "house.scm")});
-    EXPECT_EQ(missing.status, cli::kExitFailed);
-    EXPECT_EQ(missing.err,
-              error_line("house.api", "Cannot create a temporary file in " + text(dir / "no") +
-                                          ": No such file or directory"));
-}
-
-TEST_F(SingleFile, AMissingApiFileIsReported) {
-    const testing::CliRun run = run_cli({"--type", "Hangars", text(dir / "none.api"), text(scm)});
-    EXPECT_EQ(run.status, cli::kExitFailed);
-    EXPECT_EQ(run.err, error_line("none.api", "Cannot open " + text(dir / "none.api") +
-                                                  ": No such file or directory"));
-    expect_only({});
-}
-
-TEST_F(SingleFile, TheSizeFallbackIsAWarningAndTheConversionGoesOn) {
-    const testing::CliRun run = convert("Points( 0\r\n10 0 10)\r\n%4 \r\n", {"--type", "Hangars"});
-    EXPECT_EQ(run.status, cli::kExitConverted);
-    EXPECT_EQ(run.err, error_line("house.api", "warning: " + std::string(kSizeFallbackMessage)));
-    EXPECT_NE(read_file(scm).find(";FixedLength= 10 , FixedWidth= 10 , autoscale \\\r\n"),
-              std::string::npos);
-}
-
-TEST_F(SingleFile, TheLocaleGivenDecidesTheDecimalSeparator) {
-    write_file(dir / "house.api", "Points( 0\r\n20 0 12.5 )\r\n%4 \r\n");
-    const testing::CliRun run =
-        run_cli({"--type", "Hangars", text(dir / "house.api"), text(scm)}, {',', '.'});
-    EXPECT_EQ(run.status, cli::kExitConverted);
-    EXPECT_NE(read_file(scm).find(";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\\r\n"),
-              std::string::npos);
+    EXPECT_EQ(testing::listing(dir.path()), "a.api f.api");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Files that misbehave between and during the steps: the user is told, no
-// file stays open, and nothing half-written is left where the SCM file goes.
+// Refusals and files that fail during the steps: a clear warning, the step
+// the window goes back to, what stays on disk, and no file left open.
 
 #include "conversion/steps.h"
 #include "conversion_test_support.h"
@@ -9,153 +9,113 @@
 namespace trellwick {
 namespace {
 
-using testing::read_file;
-using testing::write_file;
+namespace fs = std::filesystem;
 
-class Faults : public ::testing::Test {
-protected:
-    Faults() {
-        environment.work_file = dir / "macro.temp";
-        write_file(dir / "house.api", "RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\n");
+TEST(Faults, EachFaultIsReportedAndLosesNothing) {
+    struct Row {
+        const char* what;
+        int step;                       // before it: "api:NAME" or "scm:NAME" sets that path,
+        std::string before;             // then the file changes of change_files()
+        int stopped_in;                 // 0: finished
+        std::string warning, scm, work; // the end of the SCM file, the work file
+        int size_limit_in = 0;          // the step whose writes beyond 64 KiB fail
+    };
+    const std::string kWork = "x %sca %up1 \r\n", body(100'000, 'x');
+    const Row rows[] = {
+        {"overwrite declined", 1, "house.scm=old", 1, "Please select a source and destination file",
+         "old", "previous"},
+        {"API missing", 1, "api:none.api", 1, "Cannot open DIR/none.api: No such file or directory",
+         "(none)", "previous"},
+        {"API a directory", 1, "api:d", 1, "Cannot read DIR/d: it is a directory", "(none)",
+         "previous"},
+        {"API the work file", 1, "api:d/../macro.temp", 1,
+         "Cannot convert DIR/d/../macro.temp: it is the work file that the conversion writes",
+         "(none)", "previous"},
+        {"SCM the API", 1, "scm:d/../house.api", 1,
+         "Cannot write DIR/d/../house.api: it is the API macro that the conversion reads", "(none)",
+         "previous"},
+        {"SCM a link to the API", 2, "scm:hard.scm|hard.scm@house.api", 2,
+         "Cannot write DIR/hard.scm: it is the API macro that the conversion reads", "(none)",
+         kWork},
+        {"SCM the work file", 2, "scm:./macro.temp", 2,
+         "Cannot write DIR/./macro.temp: it is the work file that the conversion reads", "(none)",
+         kWork},
+        {"work file gone", 2, "-macro.temp", 2,
+         "Cannot open DIR/macro.temp: No such file or directory", "(none)", "(none)"},
+        {"no reference point", 2, "house.scm=old|macro.temp=x\r\n", 2,
+         "Cannot read the scale of the reference point in DIR/macro.temp: no line holds "
+         "\"RefPoint(\"",
+         "old", "x\r\n"},
+        {"SCM directory missing", 2, "scm:no/house.scm", 2,
+         "Cannot create DIR/no/house.scm: No such file or directory", "(none)", kWork},
+        {"SCM a directory", 2, "scm:d", 2, "Cannot create DIR/d: Is a directory", "(none)", kWork},
+        {"work file shortened", 3, "macro.temp<3", 3,
+         "Cannot finish DIR/house.scm: the work file DIR/macro.temp changed after the Macro "
+         "information step",
+         "(none)", "x %"},
+        {"API gone after step 1", 2, "-house.api", 0, "", "\r\nx %1 %2 \r\n", kWork},
+#ifdef __linux__
+        {"disk full", 2, "scm:/dev/full", 2, "Cannot write /dev/full: No space left on device",
+         "(none)", kWork},
+        {"work file deleted while open", 3, "-macro.temp", 0, "", "\r\nx %1 %2 \r\n", "(none)"},
+        {"work file too large", 1, "house.api=" + body, 1,
+         "Cannot write DIR/macro.temp.part: File too large", "(none)", "previous", 1},
+        {"body too large in step 3", 1, "house.api=x %4 %6 \r\n" + body, 3,
+         "Cannot write DIR/house.scm: File too large", "(none)", kWork + body + "\r\n", 3},
+        {"body too large in step 2", 1, "house.api=x %4 \r\n" + body, 2,
+         "Cannot write DIR/house.scm: File too large", "(none)", "x %sca \r\n" + body + "\r\n", 2},
+#endif
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        testing::change_files(dir.path(), "d/|house.api=x %4 %6 \r\n|macro.temp=previous");
+        const int descriptors = testing::open_descriptors();
+        testing::RecordingHost host;
+        host.overwrite_answer = row.stopped_in != 1; // No only where step 1 keeps the old file
+        const StepEnvironment environment{dir / "macro.temp", {'.', ','}};
+        ConversionForm form;
         form.txt_api = dir / "house.api";
         form.txt_scm = dir / "house.scm";
         form.filetitle = "house.api";
-        form.opt_asd2t = 0;
+        form.opt_asd2t = 8;
         form.txt_up[0].text = "Color1";
-    }
-
-    testing::ScratchDir dir;
-    testing::RecordingHost host;
-    StepEnvironment environment;
-    ConversionForm form;
-};
-
-TEST_F(Faults, TheApiFileVanishingAfterConvertDoesNotMatter) {
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    std::filesystem::remove(dir / "house.api");
-    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
-    ASSERT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
-    EXPECT_NE(read_file(dir / "house.scm").find("\r\nx %1 %2 \r\n"), std::string::npos);
-}
-
-TEST_F(Faults, AWorkFileTruncatedBetweenStepsTwoAndThreeIsNoticed) {
-    write_file(dir / "house.api", "RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\nlast line\r\n");
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
-    std::filesystem::resize_file(environment.work_file, 30);
-    EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
-    EXPECT_EQ(host.warnings.back(), "Cannot finish " + display_path(dir / "house.scm") +
-                                        ": the work file " + display_path(environment.work_file) +
-                                        " changed after the Macro information step");
-    EXPECT_FALSE(std::filesystem::exists(dir / "house.scm"));
-    EXPECT_TRUE(form.frm_asd2t_visible);
-    EXPECT_FALSE(form.work_in || form.scm_out);
-}
-
+        int stopped_in = 0;
+        for (int step = 1; step <= 3 && stopped_in == 0; ++step) {
+            std::string actions = row.step == step ? row.before : "";
+            if (actions.starts_with("api:") || actions.starts_with("scm:")) {
+                const auto end = std::min(actions.find('|'), actions.size());
+                (actions[0] == 'a' ? form.txt_api : form.txt_scm) =
+                    dir / actions.substr(4, end - 4);
+                actions.erase(0, end);
+            }
+            testing::change_files(dir.path(), actions);
 #ifdef __linux__
-TEST_F(Faults, AWorkFileDeletedBetweenStepsTwoAndThreeIsStillReadWhole) {
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
-    std::filesystem::remove(environment.work_file);
-    ASSERT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
-    EXPECT_NE(read_file(dir / "house.scm").find("\r\nx %1 %2 \r\n"), std::string::npos);
-}
+            std::optional<testing::FileSizeLimit> limit;
+            if (row.size_limit_in == step)
+                limit.emplace(64 * 1024);
 #endif
-
-TEST_F(Faults, AWorkFileInAMissingDirectoryIsReported) {
-    environment.work_file = dir / "gone" / "macro.temp";
-    EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
-    ASSERT_EQ(host.warnings.size(), 1u);
-    EXPECT_EQ(host.warnings[0].rfind("Cannot create " + display_path(environment.work_file), 0), 0u)
-        << host.warnings[0];
-    EXPECT_FALSE(form.frm_asd2t_visible);
-}
-
-TEST_F(Faults, AnExistingDestinationSurvivesEverythingBeforeItIsCreated) {
-    write_file(dir / "house.scm", "earlier macro");
-    host.overwrite_answer = true;
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    write_file(environment.work_file, "no reference point here\r\n");
-    EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
-    EXPECT_EQ(read_file(dir / "house.scm"), "earlier macro");
-}
-
-TEST_F(Faults, TheWorkFileThroughALinkIsNeitherSourceNorDestination) {
-    write_file(environment.work_file, "x %1 \r\n");
-    std::error_code no_links;
-    std::filesystem::create_symlink(environment.work_file, dir / "link.api", no_links);
-    if (no_links)
-        GTEST_SKIP() << "no symbolic links here: " << no_links.message();
-    std::filesystem::create_hard_link(environment.work_file, dir / "hard.api");
-
-    for (const char* name : {"link.api", "hard.api"}) {
-        form.txt_api = dir / name;
-        form.txt_scm = dir / "house.scm";
-        EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped) << name;
-        EXPECT_NE(host.warnings.back().find("it is the work file"), std::string::npos) << name;
-        EXPECT_EQ(read_file(environment.work_file), "x %1 \r\n") << name;
+            const StepOutcome outcome = step == 1 ? convert_step(form, host, environment)
+                                        : step == 2
+                                            ? macro_information_step(form, host, environment)
+                                            : cmd_up_Click(form, host);
+            if (outcome == StepOutcome::Stopped)
+                stopped_in = step;
+            else if (outcome == StepOutcome::Finished)
+                break;
+        }
+        const std::string warning = testing::in_dir(row.warning, dir.path());
+        EXPECT_EQ(stopped_in, row.stopped_in);
+        EXPECT_EQ(host.warnings,
+                  row.warning.empty() ? std::vector<std::string>{} : std::vector{warning});
+        EXPECT_TRUE(testing::read_file(dir / "house.scm").ends_with(row.scm));
+        EXPECT_EQ(testing::read_file(dir / "macro.temp"), row.work);
+        EXPECT_EQ(testing::names_in(dir.path()).count("macro.temp.part"), 0u);
+        EXPECT_EQ(form.in_step1(), row.stopped_in <= 1);
+        EXPECT_FALSE(form.frm_up_visible || form.work_in || form.scm_out);
+        EXPECT_EQ(testing::open_descriptors(), descriptors);
     }
-
-    form.txt_api = dir / "house.api";
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    std::filesystem::create_symlink(environment.work_file, dir / "link.scm");
-    form.txt_scm = dir / "link.scm";
-    EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
-    EXPECT_NE(host.warnings.back().find("it is the work file"), std::string::npos);
-    EXPECT_NE(read_file(environment.work_file).find("%sca"), std::string::npos);
 }
-
-#ifdef __linux__
-TEST_F(Faults, AWorkFileThatCantBeWrittenKeepsThePreviousOne) {
-    write_file(environment.work_file, "previous\r\n");
-    write_file(dir / "house.api", std::string(1 << 20, 'x'));
-    {
-        testing::FileSizeLimit limit(4096);
-        EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
-    }
-    ASSERT_EQ(host.warnings.size(), 1u);
-    EXPECT_NE(host.warnings[0].find("File too large"), std::string::npos) << host.warnings[0];
-    EXPECT_EQ(read_file(environment.work_file), "previous\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "macro.temp.part"));
-    EXPECT_FALSE(form.frm_asd2t_visible);
-}
-
-TEST_F(Faults, ABodyThatCantBeWrittenRemovesTheIncompleteFileAndReturnsToStepTwo) {
-    const std::string api = testing::with_long_body("RefPoint( 7 :1 1 a b )\r\nx %4 %6 \r\n");
-    write_file(dir / "house.api", api);
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
-    {
-        testing::FileSizeLimit limit(64 * 1024);
-        EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
-    }
-    ASSERT_EQ(host.warnings.size(), 1u);
-    EXPECT_EQ(host.warnings[0],
-              "Cannot write " + display_path(dir / "house.scm") + ": File too large");
-    EXPECT_FALSE(std::filesystem::exists(dir / "house.scm"));
-    EXPECT_FALSE(form.work_in || form.scm_out);
-    EXPECT_TRUE(form.frm_asd2t_visible);
-    EXPECT_FALSE(form.frm_up_visible);
-    EXPECT_FALSE(form.txt_api.empty() || form.txt_scm.empty());
-
-    // Continue again once there is room: the same conversion completes.
-    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
-    ASSERT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
-    EXPECT_GT(read_file(dir / "house.scm").size(), api.size());
-}
-
-TEST_F(Faults, AFailureWithoutUserParametersStaysInStepTwo) {
-    write_file(dir / "house.api", testing::with_long_body("RefPoint( 7 :1 1 a b )\r\n"));
-    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
-    {
-        testing::FileSizeLimit limit(64 * 1024);
-        EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
-    }
-    EXPECT_TRUE(form.frm_asd2t_visible);
-    EXPECT_FALSE(form.frm_up_visible);
-    EXPECT_FALSE(std::filesystem::exists(dir / "house.scm"));
-}
-#endif
 
 } // namespace
 } // namespace trellwick

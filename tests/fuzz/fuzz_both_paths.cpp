@@ -2,92 +2,36 @@
 // work file, and by the command line's two readings of the API macro. Both
 // must write the same SCM bytes and show the same warnings and errors.
 
-#include "conversion/file_access.h"
 #include "conversion/messages.h"
-#include "conversion/steps.h"
 #include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
+#include "fuzz_support.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 using namespace trellwick;
 
-namespace {
-
-class RecordingHost final : public Host {
-public:
-    void warn(const std::string& text) override { messages.push_back(text); }
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-    std::vector<std::string> messages;
-};
-
-const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-both-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
-
-std::string read_all(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const auto api = scratch() / "in.api";
     const auto window_scm = scratch() / "window.scm";
     const auto two_pass_scm = scratch() / "two_pass.scm";
-    {
-        std::ofstream out(api, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    std::filesystem::remove(window_scm);
-    StepEnvironment environment;
-    environment.work_file = scratch() / "macro.temp";
-    environment.locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
-
-    // The window: every box filled, so the steps run to the end.
     RecordingHost host;
     ConversionForm form;
-    form.txt_api = api;
-    form.txt_scm = window_scm;
-    form.filetitle = "in.api";
-    if (convert_step(form, host, environment) != StepOutcome::Continued)
-        std::abort();
-    form.opt_asd2t = static_cast<int>(size % 17);
-    form.txt_typeother = "Kiosks";
-    for (auto& box : form.txt_up)
-        box.text = "Color1";
-    StepOutcome outcome = macro_information_step(form, host, environment);
-    if (outcome == StepOutcome::Continued)
-        outcome = cmd_up_Click(form, host);
+    const StepOutcome outcome = window_steps(bytes, window_scm, form, host);
+    const NumericLocale locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
 
     // The command line, with the same texts and the work file's name in its
     // messages.
     std::vector<std::string> messages;
     auto reader = read_lines_from(bytes);
-    MacroSurvey survey(environment.locale);
+    MacroSurvey survey(locale);
     if (!survey.read(*reader, MacroLines::Numbered).empty())
         std::abort();
     const Extent extent = survey.extent();
     if (extent.fell_back)
         messages.emplace_back(kSizeFallbackMessage);
     const MacroSurvey::SizeLine size_line =
-        survey.size_line(extent, display_path(environment.work_file));
+        survey.size_line(extent, display_path(scratch() / "macro.temp"));
     if (!size_line.error.empty()) {
         messages.push_back(size_line.error);
         if (outcome != StepOutcome::Stopped || std::filesystem::exists(window_scm) ||

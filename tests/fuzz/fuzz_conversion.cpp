@@ -2,96 +2,42 @@
 // SCM file has at least nine lines, every line ends in CR LF, and the body has
 // as many lines as the work file.
 
-#include "conversion/steps.h"
+#include "fuzz_support.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <unistd.h>
 
 using namespace trellwick;
 
 namespace {
 
-class QuietHost final : public Host {
-public:
-    void warn(const std::string&) override {}
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-};
-
-const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
-
-std::string read_all(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Lines of a file whose every line ends in CR LF; aborts on any other line end.
 std::size_t crlf_line_count(const std::string& text) {
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 >= text.size() || text[i + 1] != '\n')
-                std::abort();
-            ++lines;
-            ++i;
-        } else if (text[i] == '\n') {
-            std::abort();
-        }
-    }
-    if (!text.empty() && !text.ends_with("\r\n"))
+    std::size_t pairs = 0;
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++pairs;
+    if (std::count(text.begin(), text.end(), '\r') != static_cast<std::ptrdiff_t>(pairs) ||
+        std::count(text.begin(), text.end(), '\n') != static_cast<std::ptrdiff_t>(pairs) ||
+        (!text.empty() && !text.ends_with("\r\n")))
         std::abort();
-    return lines;
+    return pairs;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto api = scratch() / "in.api";
     const auto scm = scratch() / "out.scm";
-    {
-        std::ofstream out(api, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    std::filesystem::remove(scm);
-
-    QuietHost host;
-    StepEnvironment environment;
-    environment.work_file = scratch() / "macro.temp";
-    environment.locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
+    RecordingHost host;
     ConversionForm form;
-    form.txt_api = api;
-    form.txt_scm = scm;
-    form.filetitle = "in.api";
-    if (convert_step(form, host, environment) != StepOutcome::Continued)
-        std::abort();
-    const std::size_t work_lines = crlf_line_count(read_all(environment.work_file));
-
-    form.opt_asd2t = 3;
-    for (auto& box : form.txt_up)
-        box.text = "Color1";
-    StepOutcome outcome = macro_information_step(form, host, environment);
-    if (outcome == StepOutcome::Continued)
-        outcome = cmd_up_Click(form, host);
-    if (outcome == StepOutcome::Stopped) {
+    if (window_steps(std::string(reinterpret_cast<const char*>(data), size), scm, form, host) ==
+        StepOutcome::Stopped) {
         // Only a reference point that can't be read stops this conversion,
         // and then nothing is written.
         if (std::filesystem::exists(scm) || form.work_in || form.scm_out)
             std::abort();
         return 0;
     }
+    const std::size_t work_lines = crlf_line_count(read_all(scratch() / "macro.temp"));
     const std::size_t scm_lines = crlf_line_count(read_all(scm));
     if (scm_lines < 9 || scm_lines - 9 != work_lines)
         std::abort();

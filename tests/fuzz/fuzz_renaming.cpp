@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 
 using namespace trellwick;
 

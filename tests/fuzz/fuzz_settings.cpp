@@ -2,28 +2,14 @@
 // saved again loads back the same three values, unless a value holds a comma,
 // a quote or a line end, which the plain writer can't keep apart.
 
+#include "fuzz_support.h"
 #include "settings/settings_file.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 
 using namespace trellwick;
 
 namespace {
-
-const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("trellwick-fuzz-settings-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return dir;
-}
 
 bool plain(const std::string& value) {
     return value.find_first_of(",\"\r\n") == std::string::npos && !value.starts_with(' ') &&
@@ -34,10 +20,7 @@ bool plain(const std::string& value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto file = scratch() / "quorvel.ini";
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    write_all(file, std::string(reinterpret_cast<const char*>(data), size));
     Settings settings;
     if (!settings.load_settings(file)) {
         if (!settings.progdir().empty() || !settings.apidir().empty() || !settings.scmdir().empty())
@@ -46,8 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (settings.progdir().size() + settings.apidir().size() + settings.scmdir().size() > size)
         std::abort();
-    const std::string api = settings.apidir();
-    const std::string scm = settings.scmdir();
+    const std::string api = settings.apidir(), scm = settings.scmdir();
     if (!plain(api) || !plain(scm))
         return 0;
     Settings saved;

@@ -3,6 +3,7 @@
 // Helpers for driving the conversion core in tests: a host that records what
 // it was asked, a private working directory, and whole-file reads and writes.
 
+#include "conversion/file_access.h"
 #include "conversion/host.h"
 
 #ifdef __linux__
@@ -10,9 +11,12 @@
 #include <sys/resource.h>
 #endif
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,8 +48,6 @@ public:
     }
     ~ScratchDir() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
@@ -59,39 +61,77 @@ private:
 };
 
 inline void write_file(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// The file's bytes, or "(none)" when it can't be read.
 inline std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return {};
-    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(none)";
 }
 
-// Open descriptors of this process, to see that no step leaves a file open
-// (0 where the system doesn't tell).
+// The names in a directory.
+inline std::set<std::string> names_in(const std::filesystem::path& directory) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Open descriptors of this process, to see that no file is left open (0 where
+// the system doesn't tell).
 inline int open_descriptors() {
-#ifdef __linux__
     int count = 0;
+#ifdef __linux__
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
-    return count;
-#else
-    return 0;
 #endif
+    return count;
 }
 
-// A macro whose body is long enough (about 250 KB) that writing it fails under
-// a FileSizeLimit of 64 KiB.
-inline std::string with_long_body(std::string head) {
-    for (int i = 0; i < 5000; ++i)
-        head += "Line( 1 2 3 4 ) ; a comment to make the body long\r\n";
-    return head;
+// Changes files in `dir` as `actions` says, actions separated by "|": "NAME=TEXT"
+// writes a file, "NAME/" makes a directory, "-NAME" removes, "NAME<N" shortens
+// to N bytes, "NAME@OTHER" makes a hard link and "NAME~OTHER" a symbolic one.
+inline void change_files(const std::filesystem::path& dir, const std::string& actions) {
+    std::size_t start = 0;
+    for (std::size_t end = 0; start < actions.size(); start = end + 1) {
+        end = std::min(actions.find('|', start), actions.size());
+        const std::string action = actions.substr(start, end - start);
+        if (action.empty())
+            continue;
+        const auto at = action.find_first_of("=<@~");
+        const std::filesystem::path name = dir / action.substr(0, at);
+        const std::string rest = at == std::string::npos ? "" : action.substr(at + 1);
+        if (action.starts_with('-'))
+            std::filesystem::remove(dir / action.substr(1));
+        else if (action.ends_with('/'))
+            std::filesystem::create_directories(name);
+        else if (action[at] == '=')
+            write_file(name, rest);
+        else if (action[at] == '<')
+            std::filesystem::resize_file(name, std::stoul(rest));
+        else if (action[at] == '@')
+            std::filesystem::create_hard_link(dir / rest, name);
+        else
+            std::filesystem::create_symlink(rest, name);
+    }
+}
+
+// `text` with every "DIR" replaced by the directory's name.
+inline std::string in_dir(std::string text, const std::filesystem::path& directory) {
+    const std::string name = display_path(directory);
+    for (auto at = text.find("DIR"); at != std::string::npos;
+         at = text.find("DIR", at + name.size()))
+        text.replace(at, 3, name);
+    return text;
+}
+
+// Joins lines with CR LF after each.
+inline std::string crlf_lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
 }
 
 #ifdef __linux__
@@ -113,13 +153,5 @@ private:
     rlimit saved_{};
 };
 #endif
-
-// Joins lines with CR LF after each.
-inline std::string crlf_lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 } // namespace trellwick::testing

@@ -1,0 +1,199 @@
+// Whole conversions through the three steps, and the command line's two
+// readings of the same macro, which must write the same bytes.
+
+#include "conversion/steps.h"
+#include "conversion/two_pass_conversion.h"
+#include "conversion_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace trellwick {
+namespace {
+
+using testing::crlf_lines;
+using testing::read_file;
+
+constexpr NumericLocale kPoint{'.', ','};
+constexpr NumericLocale kComma{',', '.'};
+const char* const kFallback =
+    "An error has occured while determining the size of the object. A default size of 10x10 units "
+    "will be used, this means that the symbol in ASD will not represent the actual macro. Please "
+    "submit the API that caused the error to me, so I can try to fix the bug.";
+const char* const kFillAll = "Please make sure you have filled in all fields";
+
+// "|" separated texts.
+std::vector<std::string> split(const std::string& text) {
+    std::vector<std::string> parts{""};
+    for (char c : text)
+        c == '|' ? parts.push_back("") : parts.back().push_back(c);
+    return parts;
+}
+
+// The SCM file of macro "house" with bitmap "house.bmp", lines "|" separated.
+std::string scm_of(const std::string& type, const std::string& lines_3_to_6,
+                   const std::string& body) {
+    return crlf_lines(split(";ASDesign Compatible Macro|;Name=house, Type=" + type +
+                            ", Bitmap=house.bmp, \\|" + lines_3_to_6 +
+                            "||; Macro converted using Trellwick by Holmvard||" + body));
+}
+
+TEST(Steps, OutcomesWarningsAndFilesAndTheTwoReadingsAgree) {
+    struct Row {
+        std::string api;
+        NumericLocale locale;
+        std::optional<int> type;
+        std::string descriptions; // the four boxes, "|" separated
+        std::string warning;
+        std::string scm; // "(none)" when no SCM file is left
+    };
+    const std::string kNone = ";Scale=1, \\|;\\|;\\", kPoints = "Points( 0|20 0 12.5 )|";
+    const std::string kAuto = ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\|";
+    const Row rows[] = {
+        {"Points( 0\n20 0 12.5 )\nx %1 %4 \n; %2 \n", kPoint, 8, "|||", "",
+         scm_of("Hangars", kAuto + ";Latitude, Scale=1, \\|;\\|;\\", kPoints + "x %1 %2 |;  ")},
+        {"Points( 0\r20 0 12.5 )\rx %1 %4 \r; %2 \r", kPoint, 0, "|||", "",
+         scm_of("Aircraft", kAuto + ";Latitude, Scale=1, \\|;\\|;\\", kPoints + "x %1 %2 |;  ")},
+        {"RefPoint( 7 :1 0.5 %1 %2 )\r\nPoints( 0\r\n20 0 12.5 )\r\n; %6=\r\n", kPoint, 8, "|||",
+         "",
+         scm_of("Hangars",
+                ";FixedLength=10, FixedWidth=6.25 \\|;Latitude, Longitude, Scale=1, \\|;\\|;\\",
+                "RefPoint( 7 :1 0.5 %1 %2 )|" + kPoints + "; =")},
+        {"Points( 0\r\n20 0 12.5 )\r\n%4 \r\n", kComma, 15, "|||", "",
+         scm_of("Misc.", ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\|" + kNone,
+                kPoints + "%1 ")},
+        {"RefPoint( 7 :1 0.5 a b )\r\nPoints( 0\r\n20 0 12,5 )\r\n", kComma, 8, "|||", "",
+         scm_of("Hangars", ";FixedLength=10, FixedWidth=6.25 \\|" + kNone,
+                "RefPoint( 7 :1 0.5 a b )|Points( 0|20 0 12,5 )")},
+        {"RefPoint( 7 :1 1.0 a b )\r\nPoints( 0\r\n3 0 4 )\r\n", kPoint, 8, "|||", "",
+         scm_of("Hangars", ";FixedLength=3, FixedWidth=4 \\|" + kNone,
+                "RefPoint( 7 :1 1.0 a b )|Points( 0|3 0 4 )")},
+        {"Points( 0\r\n10 0 10)\r\n%4 \r\n", kPoint, 8, "|||", kFallback,
+         scm_of("Hangars", ";FixedLength= 10 , FixedWidth= 10 , autoscale \\|" + kNone,
+                "Points( 0|10 0 10)|%1 ")},
+        {"x %8=1 %4 %6 \r\n", kPoint, 16, "Color1||  |", "",
+         scm_of("Kiosks",
+                ";FixedLength= 0 , FixedWidth= 0 , autoscale \\|;Scale=1, \\|;\\|;Color1,   , \\",
+                "x %3=1 %1 %2 ")},
+        {"RefPoint( 7 :1 1 %1 %2 )\r\n%1 %2 %3 %4 %5 %6 %7= %8 %9 %10 %11 %12 %13 %14 \r\n", kPoint,
+         8, "a|b|c|d", "",
+         scm_of("Hangars",
+                ";FixedLength= 0 , FixedWidth= 0 , autoscale \\|;Latitude, Longitude, Rotation, "
+                "Scale=1, Density=0, \\|;Range=10, Visibility=0, Altitude=0, \\|;a, b, c, d, \\",
+                "RefPoint( 7 :1 1 %1 %2 )|%1 %2 %6 %4 %3 %9 %10= %11 %12 %7 %8 %5   ")},
+        {"Points( 0\r\n1 2 3 )\r\n", kPoint, 8, "|||",
+         "Cannot read the scale of the reference point in DIR/macro.temp: no line holds "
+         "\"RefPoint(\"",
+         "(none)"},
+        {"x %4 \r\n", kPoint, {}, "|||", kFillAll, "(none)"},
+        {"x %4 \r\n", kPoint, 16, "|||", kFillAll, "(none)"},
+        {"x %4 %7 \r\n", kPoint, 8, "a||c|d", kFillAll, "(none)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.api);
+        testing::ScratchDir dir;
+        const int descriptors = testing::open_descriptors();
+        testing::RecordingHost host;
+        const StepEnvironment environment{dir / "macro.temp", row.locale};
+        ConversionForm form;
+        testing::write_file(dir / "house.api", row.api);
+        form.txt_api = dir / "house.api";
+        form.txt_scm = dir / "house.scm";
+        form.filetitle = "house.api";
+        ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+        form.opt_asd2t = row.type;
+        form.txt_typeother = row.warning.empty() ? "Kiosks" : "";
+        const auto descriptions = split(row.descriptions);
+        for (std::size_t i = 0; i < 4; ++i)
+            form.txt_up[i].text = descriptions[i];
+        StepOutcome outcome = macro_information_step(form, host, environment);
+        if (outcome == StepOutcome::Continued)
+            outcome = cmd_up_Click(form, host);
+        form.scm_out.reset(); // a step 3 refused keeps it open
+        form.work_in.reset();
+        EXPECT_EQ(testing::open_descriptors(), descriptors);
+        const std::string work = display_path(environment.work_file);
+        std::vector<std::string> warnings;
+        if (!row.warning.empty())
+            warnings.push_back(testing::in_dir(row.warning, dir.path()));
+        EXPECT_EQ(host.warnings, warnings);
+        EXPECT_EQ(outcome == StepOutcome::Finished, row.scm != "(none)");
+        if (outcome == StepOutcome::Finished) {
+            EXPECT_EQ(read_file(dir / "house.scm"), row.scm);
+            EXPECT_TRUE(form.in_step1() && form.txt_api.empty() && form.txt_scm.empty());
+        } else if (row.warning != kFillAll) {
+            EXPECT_EQ(read_file(dir / "house.scm"), "(none)");
+        }
+
+        // The command line's reading of the API macro itself.
+        if (outcome == StepOutcome::Stopped && row.warning == kFillAll)
+            continue;
+        auto api = read_lines_from(row.api);
+        MacroSurvey survey(row.locale);
+        ASSERT_EQ(survey.read(*api, MacroLines::Numbered), "");
+        std::vector<std::string> messages;
+        if (survey.extent().fell_back)
+            messages.emplace_back(kFallback);
+        const auto size_line = survey.size_line(survey.extent(), work);
+        if (!size_line.error.empty())
+            messages.push_back(size_line.error);
+        EXPECT_EQ(messages, warnings);
+        if (!size_line.error.empty())
+            continue;
+        OpenedWriter scm = create_text_file(dir / "two.scm");
+        ScmTexts texts{"house", macro_type(form), "house.bmp", {}};
+        std::copy_n(descriptions.begin(), 4, texts.descriptions.begin());
+        EXPECT_EQ(write_scm_file(*api, survey, size_line.line, texts, *scm.writer), "");
+        EXPECT_EQ(scm.writer->close(), "");
+        EXPECT_EQ(read_file(dir / "two.scm"), row.scm);
+    }
+}
+
+TEST(Steps, TheNameAndBitmapProposalsComeFromTheChosenFileName) {
+    const std::array<std::string, 3> rows[] = {
+        {"house.api", "house", "house.bmp"}, {"house.scm", "house", "house.bmp"},
+        {"HOUSE.API", "HOUSE", "kept"},      {"my.house.api", "my", "my.house.bmp"},
+        {"a.api.scm", "a", "a.api.bmp"},     {"", "", "kept"},
+    };
+    for (const auto& [title, name, bitmap] : rows) {
+        SCOPED_TRACE(title);
+        ConversionForm form;
+        form.txt_bmp = "kept";
+        form.filetitle = title;
+        propose_name_and_bitmap(form);
+        EXPECT_EQ(form.txt_name, name);
+        EXPECT_EQ(form.txt_bmp, bitmap);
+    }
+}
+
+TEST(Steps, GreyBoxesNeedNoTextAndConvertInStepThreeStartsOver) {
+    testing::ScratchDir dir;
+    testing::RecordingHost host;
+    const StepEnvironment environment{dir / "macro.temp", kPoint};
+    ConversionForm form;
+    testing::write_file(dir / "house.api", "x %4 %8 \r\n");
+    form.txt_api = dir / "house.api";
+    form.txt_scm = dir / "house.scm";
+    form.txt_up[0].text = "earlier";
+    form.opt_asd2t = 8;
+    form.filetitle = "house.api";
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_EQ(host.preferences_closed, 1);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_EQ(form.txt_up[0].grey + 2 * form.txt_up[1].grey + 4 * form.txt_up[2].grey +
+                  8 * form.txt_up[3].grey,
+              11);
+    EXPECT_TRUE(form.frm_up_visible && !form.frm_asd2t_visible && form.opt_asd2t == 8);
+    EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Stopped);
+    EXPECT_TRUE(form.frm_up_visible && form.work_in && form.scm_out);
+
+    testing::write_file(dir / "house.api", "y %4 \r\n");
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_TRUE(form.frm_asd2t_visible && !form.frm_up_visible && !form.work_in && !form.scm_out);
+    EXPECT_EQ(form.txt_name + " " + form.txt_bmp, "house house.bmp");
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Finished);
+    EXPECT_TRUE(form.txt_up[2].grey);
+    EXPECT_TRUE(read_file(dir / "house.scm").ends_with("Holmvard\r\n\r\ny %1 \r\n"));
+}
+
+} // namespace
+} // namespace trellwick
