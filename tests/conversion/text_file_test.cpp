@@ -62,12 +62,12 @@ TEST(LineWriting, EveryLineEndsInCrLfAndFailuresNameTheFile) {
     opened.writer->write_line(std::string("n\0l", 3));
     EXPECT_EQ(opened.writer->close(), "");
     EXPECT_EQ(testing::read_file(dir / "out.txt"), std::string("one\r\n\r\nn\0l\r\n", 12));
-    const std::string name = display_path(dir.path());
     EXPECT_EQ(open_text_file(dir / "none").error,
-              "Cannot open " + name + "/none: No such file or directory");
-    EXPECT_EQ(open_text_file(dir.path()).error, "Cannot read " + name + ": it is a directory");
-    EXPECT_EQ(create_text_file(dir / "no" / "x").error,
-              "Cannot create " + name + "/no/x: No such file or directory");
+              testing::in_dir("Cannot open DIR/none: No such file or directory", dir.path()));
+    EXPECT_EQ(open_text_file(dir.path()).error,
+              testing::in_dir("Cannot read DIR: it is a directory", dir.path()));
+    EXPECT_EQ(create_text_file(dir / "no/x").error,
+              testing::in_dir("Cannot create DIR/no/x: No such file or directory", dir.path()));
 #ifdef __linux__
     OpenedWriter full = create_text_file("/dev/full");
     full.writer->write_line("text");

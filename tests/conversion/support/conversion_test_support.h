@@ -117,12 +117,16 @@ inline void change_files(const std::filesystem::path& dir, const std::string& ac
     }
 }
 
-// `text` with every "DIR" replaced by the directory's name.
+// `text` with every "DIR" replaced by the directory's name, and a "/" right
+// after it by the platform's separator, as `directory / "name"` joins them.
 inline std::string in_dir(std::string text, const std::filesystem::path& directory) {
     const std::string name = display_path(directory);
     for (auto at = text.find("DIR"); at != std::string::npos;
-         at = text.find("DIR", at + name.size()))
+         at = text.find("DIR", at + name.size())) {
         text.replace(at, 3, name);
+        if (text.compare(at + name.size(), 1, "/") == 0)
+            text[at + name.size()] = kDirectorySeparator;
+    }
     return text;
 }
 
