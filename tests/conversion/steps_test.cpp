@@ -190,6 +190,14 @@ TEST(Steps, GreyBoxesNeedNoTextAndConvertInStepThreeStartsOver) {
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     EXPECT_TRUE(form.frm_asd2t_visible && !form.frm_up_visible && !form.work_in && !form.scm_out);
     EXPECT_EQ(form.txt_name + " " + form.txt_bmp, "house house.bmp");
+    // A destination emptied in step 2 is asked for again; the step stays.
+    form.txt_scm.clear();
+    host.warnings.clear();
+    EXPECT_EQ(macro_information_step(form, host, environment), StepOutcome::Stopped);
+    EXPECT_EQ(host.warnings,
+              std::vector<std::string>{"Please select a source and destination file"});
+    EXPECT_TRUE(form.frm_asd2t_visible);
+    form.txt_scm = dir / "house.scm";
     ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Finished);
     EXPECT_TRUE(form.txt_up[2].grey);
     EXPECT_TRUE(read_file(dir / "house.scm").ends_with("Holmvard\r\n\r\ny %1 \r\n"));
