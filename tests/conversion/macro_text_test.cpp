@@ -1,7 +1,7 @@
 // The pieces that read and rewrite a macro's lines: renaming, the placeholder
-// scan, numbering, the extent, the reference scale and the size line.
+// scan and numbering, and the size line from the extent and the scale.
 
-#include "conversion/extent.h"
+#include "conversion/macro_survey.h"
 #include "conversion/numbering.h"
 #include "conversion/renaming.h"
 #include "conversion/text_file.h"
@@ -11,34 +11,6 @@
 
 namespace trellwick {
 namespace {
-
-constexpr NumericLocale kPoint{'.', ','};
-constexpr NumericLocale kComma{',', '.'};
-
-const std::pair<const char*, bool PlaceholderUsage::*> kFlags[] = {
-    {"lat", &PlaceholderUsage::lat}, {"lon", &PlaceholderUsage::lon},
-    {"ran", &PlaceholderUsage::ran}, {"sca", &PlaceholderUsage::sca},
-    {"hea", &PlaceholderUsage::hea}, {"up1", &PlaceholderUsage::up1},
-    {"up2", &PlaceholderUsage::up2}, {"up3", &PlaceholderUsage::up3},
-    {"up4", &PlaceholderUsage::up4}, {"v1v", &PlaceholderUsage::v1v},
-    {"alt", &PlaceholderUsage::alt}, {"scc", &PlaceholderUsage::scc}};
-
-// "lat up2" for a usage with those two flags set, and back.
-std::string flags_of(const PlaceholderUsage& usage) {
-    std::string names;
-    for (const auto& [name, flag] : kFlags)
-        if (usage.*flag)
-            names += (names.empty() ? "" : " ") + std::string(name);
-    return names;
-}
-PlaceholderUsage usage_of(const std::string& names) {
-    PlaceholderUsage usage;
-    std::istringstream words(names);
-    for (std::string word; words >> word;)
-        for (const auto& [name, flag] : kFlags)
-            usage.*flag = usage.*flag || word == name;
-    return usage;
-}
 
 TEST(PlaceholderRenaming, EachApiTokenWithItsBlankOrEquals) {
     const std::pair<std::string, std::string> rows[] = {
@@ -59,140 +31,116 @@ TEST(PlaceholderRenaming, EachApiTokenWithItsBlankOrEquals) {
     }
 }
 
-TEST(PlaceholderScan, OnlyTheCodePartBeforeTheFirstSemicolonCounts) {
-    // Lines are "|" separated.
-    const std::pair<std::string, std::string> rows[] = {
-        {"%hea ; %lat", "hea"},
-        {";%lat|%LAT %Lon|%la|%v2= %v2v", ""},
-        {"x %sca;", "sca"},
-        {"; %lon|a ; b %lon", ""},
-        {"%lat %lon %ran %sca %hea|%up1 %up2= %up3 %up4=|%v1v %alt %scc",
-         "lat lon ran sca hea up1 up2 up3 up4 v1v alt scc"},
-        {"%%up3= 5", "up3"},
-        {std::string(2'000'000, ' ') + "%ran", "ran"},
+// The placeholders used in the code parts get numbers in the order of the
+// parameter lines; every line, comments too, is renumbered.
+TEST(Numbering, UsedPlaceholdersNumberedInTheOrderOfTheParameterLines) {
+    const std::array<std::string, 3> rows[] = {
+        // renamed lines, "|" separated; lines 4 to 6; the lines renumbered
+        {"no placeholder \t ", ";Scale=1, \\|;\\|;\\", "no placeholder \t "},
+        {"a %lat b %up2 c %up2=", ";Latitude, Scale=1, \\|;\\|;C2, \\", "a %1 b %2 c %2="},
+        {"%lon %sca %ran", ";Longitude, Scale=1, \\|;Range=10, \\|;\\", "%1 %2 %3"},
+        {"%lat %lon %hea %sca %scc %ran %v1v %alt %up1 %up2= %up3 %up4=",
+         ";Latitude, Longitude, Rotation, Scale=1, Density=0, \\|;Range=10, Visibility=0, "
+         "Altitude=0, \\|;C1, C2, T1, T2, \\",
+         "%1 %2 %3 %4 %5 %6 %7 %8 %9 %10= %11 %12="},
+        {"%hea %hea ; %lat x %up1=5 %v2= %v2v y %LAT", ";Rotation, Scale=1, \\|;\\|;\\",
+         "%1 %1 ;  x =5   y %LAT"},
+        {"%lat %lon %hea %sca|%up1= %up1",
+         ";Latitude, Longitude, Rotation, Scale=1, \\|;\\|;C1, \\", "%1 %2 %3 %4|%5= %5"},
+        {";%lat|%LAT %Lon|%la|x %v2= %v2v", ";Scale=1, \\|;\\|;\\", ";|%LAT %Lon|%la|x  "},
+        {"x %sca;|; %lon|a ; b %lon", ";Scale=1, \\|;\\|;\\", "x %1;|; |a ; b "},
+        {"%%up3= 5", ";Scale=1, \\|;\\|;T1, \\", "%%1= 5"},
+        {std::string(2'000'000, ' ') + "%ran", ";Scale=1, \\|;Range=10, \\|;\\",
+         std::string(2'000'000, ' ') + "%1"},
+        // A removal that joins a placeholder feeds the later replacements only.
+        {"%lon|; %%latlon %l%v2=on %la%v2vt", ";Longitude, Scale=1, \\|;\\|;\\",
+         "%1|; %1 %lon %lat"},
     };
-    for (const auto& [lines, expected] : rows) {
+    for (const auto& [lines, parameter_lines, renumbered] : rows) {
         SCOPED_TRACE(lines.substr(0, 40));
         PlaceholderUsage usage;
-        std::istringstream split(lines);
-        for (std::string line; std::getline(split, line, '|');)
+        std::istringstream scan(lines);
+        for (std::string line; std::getline(scan, line, '|');)
             scan_line(line, usage);
-        EXPECT_EQ(flags_of(usage), expected);
-        EXPECT_EQ(usage.any_user_parameter(), expected.find("up") != std::string::npos);
+        Numbering numbering(usage, {"C1", "C2", "T1", "T2"});
+        const auto& written = numbering.parameter_lines();
+        EXPECT_EQ(written[0] + "|" + written[1] + "|" + written[2], parameter_lines);
+        std::istringstream split(lines);
+        std::string out, all;
+        for (std::string line; std::getline(split, line, '|');) {
+            numbering.renumber(line, out);
+            all += (all.empty() ? "" : "|") + out;
+        }
+        EXPECT_EQ(all, renumbered);
     }
 }
 
-TEST(Numbering, ParameterLinesAndTheBodyNumberedInTheirOrder) {
+// The extent of all point lists together (with the origin), or the 10 by 10
+// fallback; a macro that uses "%sca" shows it in the autoscale form, one
+// without takes the scale of its last "RefPoint(" line.
+TEST(SizeLine, FromTheExtentAndTheReferenceScale) {
     struct Row {
-        std::string used, line, renumbered, parameter_lines;
+        std::string lines; // "|" separated
+        std::string size_line;
+        bool decimal_comma = false;
     };
+    const std::string k2by4 = "RefPoint( 7 :1 2 a b )|Points( 0|1 0 -2|-1 0 2 )|";
     const Row rows[] = {
-        {"", "no placeholder \t ", "no placeholder \t ", ";Scale=1, \\|;\\|;\\"},
-        {"lat up2",
-         "a %lat b %up2 c %up2=", "a %1 b %2 c %2=", ";Latitude, Scale=1, \\|;\\|;C2, \\"},
-        {"lon sca ran", "%lon %sca %ran", "%1 %2 %3", ";Longitude, Scale=1, \\|;Range=10, \\|;\\"},
-        {"lat lon ran sca hea up1 up2 up3 up4 v1v alt scc",
-         "%lat %lon %hea %sca %scc %ran %v1v %alt %up1 %up2= %up3 %up4=",
-         "%1 %2 %3 %4 %5 %6 %7 %8 %9 %10= %11 %12=",
-         ";Latitude, Longitude, Rotation, Scale=1, Density=0, \\|;Range=10, Visibility=0, "
-         "Altitude=0, \\|;C1, C2, T1, T2, \\"},
-        {"hea", "%hea %hea ; %lat x %up1=5 %v2= %v2v y %LAT", "%1 %1 ;  x =5   y %LAT",
-         ";Rotation, Scale=1, \\|;\\|;\\"},
-        {"lat lon hea sca up1", "%up1= %up1", "%5= %5",
-         ";Latitude, Longitude, Rotation, Scale=1, \\|;\\|;C1, \\"},
-        // A removal that joins a placeholder feeds the later replacements only.
-        {"lon", "%%latlon %l%v2=on %la%v2vt", "%1 %lon %lat", ";Longitude, Scale=1, \\|;\\|;\\"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        Numbering numbering(usage_of(row.used), {"C1", "C2", "T1", "T2"});
-        std::string out;
-        numbering.renumber(row.line, out);
-        EXPECT_EQ(out, row.renumbered);
-        const auto& lines = numbering.parameter_lines();
-        EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[2], row.parameter_lines);
-    }
-}
-
-TEST(Measurement, AllPointListsTogetherWithTheOriginOrTheTenByTenFallback) {
-    struct Row {
-        std::string text;
-        float length, width;
-        bool fell_back;
-        NumericLocale locale = kPoint;
-    };
-    const Row rows[] = {
-        {"no points here\r\n5 0 7\r\n", 0, 0, false},
-        {"Points( 0\r\n5 0 2\r\n15 0 7 )\r\n", 15, 7, false},
-        {"Points( 9 9 9\r\n-5 1 -2\r\n)\r\n", 5, 2, false},
-        {"Points( 0\r\n10 0 10 )\r\nx\r\n;Points(\r\n-10 0 -2.5\r\n)\r\n", 20, 12.5f, false},
-        {"Points( 0\r\n1 0 1 )\r\n2 0 2\r\n", 1, 1, false},
-        {"Points( 0\r\n1 0 1\r\n) 7 0 7\r\n8 0 8\r\n", 1, 1, false},
-        {"Points( 0\r\n\r\n   \r\n ; 99 99 99\r\n  3   0   4  \r\n)\r\n", 3, 4, false},
-        {"Points( 0\r\n6 8\r\n1 x\ty 2 junk\r\n)\r\n", 6, 8, false},
-        {"Points( 0\r\n12.5 0 0.5\r\n12,5 0 1\r\n)\r\n", 12.5f, 1, false, kComma},
-        {"Points( 0\r\n10 0 10)\r\n", 10, 10, true},
-        {"Points( 0\r\n12\r\n)\r\n", 10, 10, true},
-        {"Points( 0\r\n1\t2\t3\r\n)\r\n", 10, 10, true},
-        {"Points( 0\r\n1 2 3\r\n", 10, 10, true},
-        {"Points( 0\r\nx 0 1\r\n)\r\n", 10, 10, true},
-        {"Points( 0\r\n1e39 0 1\r\n)\r\n", 10, 10, true},
-        {"Points( 0\r\n-3e38 0 1\r\n3e38 0 1\r\n)\r\n", 10, 10, true},
-        {"Points( 0\r\n1 0 -3e38\r\n1 0 3e38\r\n)\r\n", 10, 10, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        const Extent extent = measure_extent(*read_lines_from(row.text), row.locale);
-        EXPECT_EQ(extent.length, row.length);
-        EXPECT_EQ(extent.width, row.width);
-        EXPECT_EQ(extent.fell_back, row.fell_back);
-    }
-}
-
-TEST(ReferenceScale, TheWordAfterTheLabelOfTheLastRefPointLine) {
-    const std::tuple<std::string, NumericLocale, std::string> rows[] = {
-        {"RefPoint( 7 :1 0.5 %lat %lon )", kPoint, "0.5"},
-        {"RefPoint( 7 :1 0.5 %lat %lon )\r\nx\r\nRefPoint( abs :0 2 a b )", kComma, "2"},
-        {"RefPoint( 7 :1   0.25   x )", kPoint, "0.25"},
-        {"RefPoint( 7 :1 0,5 a b )", kComma, "0.5"},
-        {"Points(\r\n", kPoint, "no line holds \"RefPoint(\""},
-        {"RefPoint( 7 :1 big a b )", kPoint,
-         "the scale \"big\" of the reference point is not a number"},
+        {"%sca|no points here|5 0 7", ";FixedLength= 0 , FixedWidth= 0 , autoscale \\"},
+        {"%sca|Points( 0|5 0 2|15 0 7 )", ";FixedLength= 15 , FixedWidth= 7 , autoscale \\"},
+        {"%sca|Points( 9 9 9|-5 1 -2|)", ";FixedLength= 5 , FixedWidth= 2 , autoscale \\"},
+        {"%sca|Points( 0|10 0 10 )|x|;Points(|-10 0 -2.5|)",
+         ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\", true},
+        {"%sca|Points( 0|1 0 1 )|2 0 2", ";FixedLength= 1 , FixedWidth= 1 , autoscale \\"},
+        {"%sca|Points( 0|1 0 1|) 7 0 7|8 0 8", ";FixedLength= 1 , FixedWidth= 1 , autoscale \\"},
+        {"%sca|Points( 0||   | ; 99 99 99|  3   0   4  |)",
+         ";FixedLength= 3 , FixedWidth= 4 , autoscale \\"},
+        {"%sca|Points( 0|6 8|1 x\ty 2 junk|)", ";FixedLength= 6 , FixedWidth= 8 , autoscale \\"},
+        {"%sca|Points( 0|12.5 0 0.5|12,5 0 1|)",
+         ";FixedLength= 12,5 , FixedWidth= 1 , autoscale \\", true},
+        {"%sca|Points( 0|10 0 10)", "FALLBACK"},
+        {"%sca|Points( 0|12|)", "FALLBACK"},
+        {"%sca|Points( 0|1\t2\t3|)", "FALLBACK"},
+        {"%sca|Points( 0|1 2 3", "FALLBACK"},
+        {"%sca|Points( 0|x 0 1|)", "FALLBACK"},
+        {"%sca|Points( 0|1e39 0 1|)", "FALLBACK"},
+        {"%sca|Points( 0|-3e38 0 1|3e38 0 1|)", "FALLBACK"},
+        {"%sca|Points( 0|1 0 -3e38|1 0 3e38|)", "FALLBACK"},
+        {k2by4, ";FixedLength=4, FixedWidth=8 \\"},
+        {"RefPoint( 7 :1 0.5 %lat %lon )|x|" + k2by4 + "RefPoint( abs :0 0,25   a b )",
+         ";FixedLength=0.5, FixedWidth=1 \\", true},
+        {"Points( 0|20 0 12.5 )|RefPoint( 7 :1 0.5 abc", ";FixedLength=10, FixedWidth=6.25 \\"},
+        {"Points( 0|1 0 3e38 )|RefPoint( 7 :1 10 a b )",
+         "Cannot write the size of the object: the size times the scale is too large"},
+        {"Points( 0|3e38 0 1 )|RefPoint( 7 :1 10 a b )",
+         "Cannot write the size of the object: the size times the scale is too large"},
+        {"x", "Cannot read the scale of the reference point in SRC: no line holds "
+              "\"RefPoint(\""},
+        {"RefPoint( 7 :1 big a b )",
+         "Cannot read the scale of the reference point in SRC: the scale \"big\" of the "
+         "reference point is not a number"},
         // The label part leaves out the line's last character, the value part
         // the label part's last one.
-        {"RefPoint( 7 :1 0.5 abc", kPoint, "0.5"},
-        {"RefPoint( 7 :1 0.5 ab", kPoint, "NO SCALE"},
-        {"RefPoint( 7 1 0.5 %lat )", kPoint, "NO SCALE"},
-        {"RefPoint( 7 :1)", kPoint, "NO SCALE"},
-        {"RefPoint( 7 :1 0.5)", kPoint, "NO SCALE"},
+        {"RefPoint( 7 :1 0.5 ab", "NO SCALE"},
+        {"RefPoint( 7 1 0.5 %lat )", "NO SCALE"},
+        {"RefPoint( 7 :1)", "NO SCALE"},
+        {"RefPoint( 7 :1 0.5)", "NO SCALE"},
     };
-    for (const auto& [text, locale, expected] : rows) {
-        SCOPED_TRACE(text);
-        const Scale scale = read_reference_scale(*read_lines_from(text), locale);
-        std::ostringstream value;
-        value << scale.value.value_or(-1);
-        EXPECT_EQ(scale.value ? value.str() : scale.problem,
-                  expected == "NO SCALE"
-                      ? "the reference point line has no scale followed by another word: " + text
-                      : expected);
-    }
-}
-
-TEST(SizeLine, AutoscaleKeepsTheLocaleSeparatorTheFixedFormScalesAndWritesPoints) {
-    const std::tuple<float, float, float, NumericLocale, std::string> rows[] = {
-        {20, 12.5f, 0, kPoint, ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\"},
-        {20, 12.5f, 0, kComma, ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\"},
-        {20, 12.5f, 0.5f, kComma, ";FixedLength=10, FixedWidth=6.25 \\"},
-        {10, 10, 3, kPoint, ";FixedLength=30, FixedWidth=30 \\"},
-        {3e38f, 1, 10, kPoint, "none"},
-        {1, 3e38f, 10, kPoint, "none"},
-    };
-    for (const auto& [length, width, scale, locale, line] : rows) {
-        SCOPED_TRACE(line);
-        const Extent extent{length, width, false};
-        EXPECT_EQ(scale == 0 ? autoscale_size_line(extent, locale)
-                             : fixed_size_line(extent, scale, locale).value_or("none"),
-                  line);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lines);
+        std::string text = row.lines;
+        std::replace(text.begin(), text.end(), '|', '\n');
+        MacroSurvey survey(row.decimal_comma ? NumericLocale{',', '.'} : NumericLocale{});
+        ASSERT_EQ(survey.read(*read_lines_from(text), MacroLines::Renamed), "");
+        const Extent extent = survey.extent();
+        const auto written = survey.size_line(extent, "SRC");
+        const std::string last_line = row.lines.substr(row.lines.rfind('|') + 1);
+        EXPECT_EQ(extent.fell_back ? "FALLBACK" : written.line + written.error,
+                  row.size_line != "NO SCALE"
+                      ? row.size_line
+                      : "Cannot read the scale of the reference point in SRC: the reference "
+                        "point line has no scale followed by another word: " +
+                            last_line);
     }
 }
 

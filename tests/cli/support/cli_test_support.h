@@ -39,15 +39,4 @@ inline CliRun run_executable(const std::vector<std::string>& arguments,
             process.readAllStandardError().toStdString()};
 }
 
-// Every path under `directory`, relative and sorted, joined by blanks.
-inline std::string listing(const std::filesystem::path& directory) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory))
-        names.insert(entry.path().lexically_relative(directory).generic_string());
-    std::string text;
-    for (const std::string& name : names)
-        text += (text.empty() ? "" : " ") + name;
-    return text;
-}
-
 } // namespace trellwick::testing

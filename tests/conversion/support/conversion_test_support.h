@@ -25,14 +25,10 @@ namespace trellwick::testing {
 class RecordingHost : public Host {
 public:
     void warn(const std::string& text) override { warnings.push_back(text); }
-    bool confirm_overwrite(const std::string& text) override {
-        questions.push_back(text);
-        return overwrite_answer;
-    }
+    bool confirm_overwrite(const std::string&) override { return overwrite_answer; }
     void close_preferences() override { ++preferences_closed; }
 
     std::vector<std::string> warnings;
-    std::vector<std::string> questions;
     bool overwrite_answer = true;
     int preferences_closed = 0;
 };
@@ -70,12 +66,15 @@ inline std::string read_file(const std::filesystem::path& path) {
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(none)";
 }
 
-// The names in a directory.
-inline std::set<std::string> names_in(const std::filesystem::path& directory) {
+// Every path under `directory`, relative and sorted, joined by blanks.
+inline std::string listing(const std::filesystem::path& directory) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(directory))
-        names.insert(entry.path().filename().string());
-    return names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory))
+        names.insert(entry.path().lexically_relative(directory).generic_string());
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : " ") + name;
+    return text;
 }
 
 // Open descriptors of this process, to see that no file is left open (0 where
@@ -127,14 +126,6 @@ inline std::string in_dir(std::string text, const std::filesystem::path& directo
         if (text.compare(at + name.size(), 1, "/") == 0)
             text[at + name.size()] = kDirectorySeparator;
     }
-    return text;
-}
-
-// Joins lines with CR LF after each.
-inline std::string crlf_lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
     return text;
 }
 
