@@ -18,7 +18,7 @@ TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
     const std::pair<std::string, std::string> rows[] = {
         {"", "--type is required"},
         {"--type H", "give an API file and an SCM file"},
-        {"--type H a.api", "give an API file and an SCM file"},
+        {"--type H -- -a.api", "give an API file and an SCM file"},
         {"--type H a b c",
          "give one API file and one SCM file, or use --output-dir DIR for several API files"},
         {"--type H --output-dir out", "no API file given"},

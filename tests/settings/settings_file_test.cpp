@@ -1,11 +1,8 @@
-#include "conversion/file_access.h"
 #include "conversion/text_file.h"
+#include "conversion_test_support.h"
 #include "settings/settings_file.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <random>
 
 namespace trellwick {
 namespace {
@@ -23,16 +20,14 @@ const std::string kSeparator = "/";
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(dir_ / "blocked" / "quorvel.ini"); }
-    void TearDown() override { fs::remove_all(dir_); }
     fs::path write(const std::string& bytes) const {
-        std::ofstream(dir_ / "quorvel.ini", std::ios::binary) << bytes;
+        testing::write_file(dir_ / "quorvel.ini", bytes);
         return dir_ / "quorvel.ini";
     }
     std::string values() const {
         return settings_.progdir() + '|' + settings_.apidir() + '|' + settings_.scmdir();
     }
-    const fs::path dir_ = fs::path(::testing::TempDir()) /
-                          ("trellwick-settings-" + std::to_string(std::random_device()()));
+    const testing::ScratchDir dir_;
     Settings settings_;
 };
 
@@ -67,10 +62,11 @@ TEST_F(SettingsTest, LoadReadsThreeFieldsByTheFieldRule) {
     EXPECT_EQ(values(), "o|o|o");
 }
 
-// A failed save names the file and keeps the earlier file and values.
+// A failed save names the file and keeps the earlier file and values, and
+// leaves no temporary file behind.
 TEST_F(SettingsTest, SaveReplacesTheFileWholeOrSaysWhyNot) {
     write("a much longer earlier file\r\nwith\r\nfour\r\nlines\r\n");
-    const std::string dir = dir_.string();
+    const std::string dir = dir_.path().string();
     const std::pair<std::string, std::string> rows[] = {
         {dir, ""},
         {dir + kSeparator + "missing", "Cannot create " + dir + kSeparator + "missing" +
@@ -79,13 +75,22 @@ TEST_F(SettingsTest, SaveReplacesTheFileWholeOrSaysWhyNot) {
                                            kSeparator + "quorvel.ini: " + "Is a directory"},
         {dir + kSeparator + "blocked\0x"s, "Cannot create " + dir + kSeparator + "blocked\0x"s +
                                                kSeparator + "quorvel.ini: Invalid argument"},
+#ifdef __linux__
+        {dir, "Cannot write " + dir + kSeparator + "quorvel.ini: File too large"},
+#endif
     };
     for (const auto& [progdir, error] : rows) {
-        EXPECT_EQ(settings_.save_settings(progdir, " /a", "").error, error);
-        std::ifstream in(dir_ / "quorvel.ini", std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), dir + "\r\n /a\r\n\r\n");
+        {
+#ifdef __linux__
+            std::optional<testing::FileSizeLimit> limit;
+            if (progdir == dir && !error.empty())
+                limit.emplace(0);
+#endif
+            EXPECT_EQ(settings_.save_settings(progdir, " /a", "").error, error);
+        }
+        EXPECT_EQ(testing::read_file(dir_ / "quorvel.ini"), dir + "\r\n /a\r\n\r\n");
         EXPECT_EQ(values(), dir + "| /a|");
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "blocked"), {}), 1);
+        EXPECT_EQ(testing::listing(dir_.path()), "blocked blocked/quorvel.ini quorvel.ini");
     }
 }
 
@@ -99,7 +104,7 @@ TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
         {u8"\u6771\u4eac", ""}, // no code-page name
     };
     for (const auto& [name, code_page] : rows) {
-        const fs::path dir = dir_ / name;
+        const fs::path dir = dir_.path() / name;
         SCOPED_TRACE(display_path(dir));
         fs::create_directory(dir);
         const OpenedWriter created = create_text_file(dir / u8"m\u00e4cro.api");
@@ -112,7 +117,7 @@ TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
         EXPECT_EQ(line, "Line( 1 2 )");
         if (code_page.empty())
             continue;
-        const std::string progdir = dir_.string() + kSeparator + code_page;
+        const std::string progdir = dir_.path().string() + kSeparator + code_page;
         ASSERT_TRUE(settings_.save_settings(progdir, "\x80", "x").ok());
         ASSERT_TRUE(settings_.load_settings(dir / "quorvel.ini"));
         EXPECT_EQ(values(), progdir + "|\x80|x");
