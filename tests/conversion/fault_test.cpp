@@ -40,8 +40,6 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
         {"SCM the work file", 2, "scm:./macro.temp", 2,
          "Cannot write DIR/./macro.temp: it is the work file that the conversion reads", "(none)",
          kWork},
-        {"work file gone", 2, "-macro.temp", 2,
-         "Cannot open DIR/macro.temp: No such file or directory", "(none)", "(none)"},
         {"no reference point", 2, "house.scm=old|macro.temp=x\r\n", 2,
          "Cannot read the scale of the reference point in DIR/macro.temp: no line holds "
          "\"RefPoint(\"",
