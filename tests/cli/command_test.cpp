@@ -30,8 +30,8 @@ TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
         {"--type H --param 1 a b", "--param takes N=TEXT with N from 1 to 4, not \"1\""},
         {"--type H --param 01=x a b", "--param takes N=TEXT with N from 1 to 4, not \"01=x\""},
         {"--type H --param 1=a --param=1=b a b", "--param 1 is given twice"},
-        {"--type H --name \xD0\x94 a b",
-         "--name \"\xD0\x94\" holds a character that Windows-1252 can't hold"},
+        {"--type \xE2\x9C\x88 a b",
+         "--type \"\xE2\x9C\x88\" holds a character that Windows-1252 can't hold"},
         {"--type H --param 3=\xFF a b",
          "--param 3 \"\xFF\" holds a character that Windows-1252 can't hold"},
     };
