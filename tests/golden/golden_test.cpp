@@ -3,17 +3,15 @@
 
 #include "cli/command.h"
 #include "conversion/steps.h"
+#include "conversion_test_support.h"
 #include "scripted_dialogs.h"
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <array>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -27,46 +25,52 @@ struct GoldenSet {
     const char* name;
     const char* bitmap;
     std::array<const char*, 4> descriptions; // of the user parameters used
+    const char* warning = "";
+    bool decimal_comma = false; // the window takes the system's number format
 };
 
+const char* const kFallback =
+    "An error has occured while determining the size of the object. A default size of 10x10 units "
+    "will be used, this means that the symbol in ASD will not represent the actual macro. Please "
+    "submit the API that caused the error to me, so I can try to fix the bug.";
 const GoldenSet kGoldenSets[] = {
     {"worked_example.api", 8, "Hangars", "Hangar", "hangar.bmp", {"Color1", "", "", ""}},
     // No user parameter: the conversion ends with the Macro information step.
     {"kiosk.api", 16, "Kiosks", "Kiosk", "kiosk.bmp", {"", "", "", ""}},
+    {"cr_line_ends.api", 0, "Aircraft", "house", "house.bmp", {"", "", "", ""}},
+    {"lf_line_ends_scale.api", 8, "Hangars", "house", "house.bmp", {"", "", "", ""}},
+    {"decimal_comma.api", 15, "Misc.", "house", "house.bmp", {"", "", "", ""}, "", true},
+    {"decimal_comma_scale.api", 8, "Hangars", "house", "house.bmp", {"", "", "", ""}, "", true},
+    {"size_fallback.api", 8, "Hangars", "house", "house.bmp", {"", "", "", ""}, kFallback},
+    {"grey_descriptions.api", 16, "Kiosks", "house", "house.bmp", {"Color1", "", "  ", ""}},
+    {"all_placeholders.api", 8, "Hangars", "house", "house.bmp", {"a", "b", "c", "d"}},
 };
 
-std::string read_bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(no file)";
+NumericLocale locale_of(const GoldenSet& set) {
+    return set.decimal_comma ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
 }
 
-class NoQuestions final : public Host {
-public:
-    void warn(const std::string& text) override { ADD_FAILURE() << text; }
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-};
-
-void convert_with_the_steps(const GoldenSet& set, const QString& api, const QString& scm) {
-    NoQuestions host;
-    StepEnvironment environment;
-    environment.locale = {'.', ','};
+void convert_with_the_steps(const GoldenSet& set, const std::string& api, const std::string& scm) {
+    testing::RecordingHost host;
+    const StepEnvironment environment{"macro.temp", locale_of(set)};
     ConversionForm form;
-    form.txt_api = api.toStdString();
-    form.txt_scm = scm.toStdString();
+    form.txt_api = api;
+    form.txt_scm = scm;
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     form.txt_name = set.name;
     form.txt_bmp = set.bitmap;
     form.opt_asd2t = set.type;
     form.txt_typeother = set.type_text;
-    if (macro_information_step(form, host, environment) == StepOutcome::Finished)
-        return;
     for (std::size_t i = 0; i < 4; ++i)
         form.txt_up[i].text = set.descriptions[i];
-    EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
+    if (macro_information_step(form, host, environment) != StepOutcome::Finished) {
+        EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
+    }
+    EXPECT_EQ(host.warnings.empty() ? "" : host.warnings.front(), set.warning);
 }
 
-void convert_on_the_command_line(const GoldenSet& set, const QString& api, const QString& scm) {
+void convert_on_the_command_line(const GoldenSet& set, const std::string& api,
+                                 const std::string& scm) {
     std::vector<std::string> arguments = {"--type", set.type_text, "--name",
                                           set.name, "--bitmap",    set.bitmap};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -74,17 +78,15 @@ void convert_on_the_command_line(const GoldenSet& set, const QString& api, const
             arguments.insert(arguments.end(),
                              {"--param", std::to_string(i + 1) + "=" + set.descriptions[i]});
     }
-    arguments.insert(arguments.end(), {api.toStdString(), scm.toStdString()});
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(cli::run_command_line(arguments, {'.', ','}, out, err), 0) << err.str();
+    arguments.insert(arguments.end(), {api, scm});
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::run_command_line(arguments, locale_of(set), out, err), 0);
+    const std::string warning = *set.warning ? "trellwick-convert: " + api + ": warning: " : "";
+    EXPECT_EQ(err.str(), warning + set.warning + (*set.warning ? "\n" : ""));
 }
 
-void convert_in_the_window(const GoldenSet& set, const QString& api, const QString& scm) {
-    QFile settings_file(QStringLiteral("quorvel.ini"));
-    ASSERT_TRUE(settings_file.open(QIODevice::WriteOnly));
-    settings_file.write((QDir::currentPath() + "\r\n.\r\n.\r\n").toUtf8());
-    settings_file.close();
+void convert_in_the_window(const GoldenSet& set, const std::string& api, const std::string& scm) {
+    testing::write_file("quorvel.ini", QDir::currentPath().toStdString() + "\r\n.\r\n.\r\n");
     ScriptedDialogs dialogs;
     Settings settings;
     MainWindow window(settings, dialogs);
@@ -95,8 +97,8 @@ void convert_in_the_window(const GoldenSet& set, const QString& api, const QStri
     const auto click = [&](const QString& name) {
         window.findChild<QAbstractButton*>(name)->click();
     };
-    box("txt_api")->setText(api);
-    box("txt_scm")->setText(scm);
+    box("txt_api")->setText(QString::fromStdString(api));
+    box("txt_scm")->setText(QString::fromStdString(scm));
     click(QStringLiteral("cmd_ApiScm"));
     box("txt_name")->setText(QString::fromLatin1(set.name));
     box("txt_bmp")->setText(QString::fromLatin1(set.bitmap));
@@ -108,23 +110,25 @@ void convert_in_the_window(const GoldenSet& set, const QString& api, const QStri
         box(boxes[i])->setText(QString::fromLatin1(set.descriptions[i]));
     if (!window.findChild<QWidget*>(QStringLiteral("frm_up"))->isHidden())
         click(QStringLiteral("cmd_up"));
-    EXPECT_EQ(dialogs.texts(), QStringList());
+    EXPECT_EQ(dialogs.texts().join(""), QString::fromLatin1(set.warning));
     EXPECT_TRUE(box("txt_api")->text().isEmpty());
 }
 
-using Conversion = void (*)(const GoldenSet&, const QString&, const QString&);
+using Conversion = void (*)(const GoldenSet&, const std::string&, const std::string&);
 
 class GoldenFiles : public ::testing::TestWithParam<Conversion> {};
 
 TEST_P(GoldenFiles, AreWrittenByteForByte) {
     for (const GoldenSet& set : kGoldenSets) {
+        if (set.decimal_comma && GetParam() == &convert_in_the_window)
+            continue;
         SCOPED_TRACE(set.api);
-        QTemporaryDir scratch;
-        ASSERT_TRUE(QDir::setCurrent(scratch.path()));
-        const QString data = QStringLiteral(TRELLWICK_TEST_DATA "/");
-        const QString golden = data + QString::fromLatin1(set.api).replace(".api", ".scm");
-        GetParam()(set, data + QString::fromLatin1(set.api), scratch.filePath("out.scm"));
-        EXPECT_EQ(read_bytes(scratch.filePath("out.scm")), read_bytes(golden));
+        const testing::ScratchDir scratch;
+        ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(scratch.path().string())));
+        const std::string api = std::string(TRELLWICK_TEST_DATA "/") + set.api;
+        GetParam()(set, api, (scratch / "out.scm").string());
+        EXPECT_EQ(testing::read_file(scratch / "out.scm"),
+                  testing::read_file(api.substr(0, api.size() - 3) + "scm"));
         QDir::setCurrent(QDir::tempPath());
     }
 }

@@ -1,0 +1,12 @@
+;ASDesign Compatible Macro
+;Name=house, Type=Misc., Bitmap=house.bmp, \
+;FixedLength= 20 , FixedWidth= 12,5 , autoscale \
+;Scale=1, \
+;\
+;\
+
+; Macro converted using Trellwick by Holmvard
+
+Points( 0
+20 0 12.5 )
+%1 
