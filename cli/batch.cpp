@@ -17,7 +17,6 @@ std::string plural(std::size_t count) {
 std::vector<FileJob> batch_jobs(const std::filesystem::path& output_dir,
                                 const std::vector<std::filesystem::path>& api_files) {
     std::vector<FileJob> jobs;
-    jobs.reserve(api_files.size());
     for (const std::filesystem::path& api : api_files)
         jobs.push_back({api, output_dir / api.filename().replace_extension(".scm")});
     return jobs;

@@ -27,19 +27,12 @@ std::filesystem::path write_target(const std::filesystem::path& destination) {
 std::string destination_refusal(const std::filesystem::path& api,
                                 const std::filesystem::path& destination, bool force) {
     const std::string shown = display_path(destination);
-    const std::string itself = "the destination " + shown + " is the API file itself";
     std::error_code error;
     const auto status = std::filesystem::status(destination, error);
-    if (!std::filesystem::exists(status)) {
-        // Nothing is there to destroy. Spelling out the paths, which costs
-        // many calls, is needed only for an API file that is missing too.
-        if (!std::filesystem::exists(api, error) &&
-            comparable_path(api) == comparable_path(destination))
-            return itself;
-        return {};
-    }
+    if (!std::filesystem::exists(status))
+        return {}; // nothing is there to destroy
     if (same_file(api, destination))
-        return itself;
+        return "the destination " + shown + " is the API file itself";
     if (std::filesystem::is_directory(status))
         return "Cannot write " + shown + ": it is a directory";
     if (!std::filesystem::is_regular_file(status))

@@ -38,14 +38,15 @@ StagedFile::Created StagedFile::create(const std::filesystem::path& target) {
     const std::filesystem::path directory = directory_of(target);
 #ifdef __linux__
     // An unnamed file has nothing to clean up whatever happens; it gets its
-    // name only when it is complete.
+    // name only when it is complete. A file system without unnamed files
+    // takes a named one.
     const int descriptor = ::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (descriptor >= 0) {
+    if (descriptor != -1) {
         const int duplicate = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
-        std::FILE* stream = duplicate >= 0 ? ::fdopen(duplicate, "wb") : nullptr;
+        std::FILE* stream = duplicate != -1 ? ::fdopen(duplicate, "wb") : nullptr;
         if (!stream) {
             const int error_number = errno;
-            if (duplicate >= 0)
+            if (duplicate != -1)
                 ::close(duplicate);
             ::close(descriptor);
             return {nullptr, creation_error(target, error_number)};
@@ -54,34 +55,27 @@ StagedFile::Created StagedFile::create(const std::filesystem::path& target) {
         staged->descriptor_ = descriptor;
         return {std::move(staged), {}};
     }
-    // A file system without unnamed files takes a named one.
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-        return {nullptr, creation_error(target, errno)};
 #endif
-    int error_number = 0;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        std::filesystem::path named = hidden_name(directory);
-        errno = 0;
-        if (UniqueFile file = create_new_file(named)) {
-            std::unique_ptr<StagedFile> staged(new StagedFile(target, file.release()));
-            staged->named_ = std::move(named);
-            return {std::move(staged), {}};
-        }
-        error_number = errno;
-        if (error_number != EEXIST)
-            break;
-    }
-    return {nullptr, creation_error(target, error_number)};
+    // Sixty-four random bits make a name that is free; should it be taken
+    // after all, the exclusive creation fails rather than use it.
+    std::filesystem::path named = hidden_name(directory);
+    errno = 0;
+    UniqueFile file = create_new_file(named);
+    if (!file)
+        return {nullptr, creation_error(target, errno)};
+    std::unique_ptr<StagedFile> staged(new StagedFile(target, file.release()));
+    staged->named_ = std::move(named);
+    return {std::move(staged), {}};
 }
 
 StagedFile::~StagedFile() {
     if (stream_)
         std::fclose(stream_);
 #ifdef __linux__
-    if (descriptor_ >= 0)
+    if (descriptor_ != -1)
         ::close(descriptor_);
 #endif
-    if (!placed_ && !named_.empty()) {
+    if (!named_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(named_, ignored);
     }
@@ -89,28 +83,21 @@ StagedFile::~StagedFile() {
 
 std::string StagedFile::put_in_place(bool replace) {
 #ifdef __linux__
-    if (descriptor_ >= 0) {
+    if (descriptor_ != -1) {
         // Linked to the target's name only when that is free, so an existing
         // file is never replaced by mistake; when it is to be replaced, the
         // file gets a hidden name first and is renamed over it.
         const std::string unnamed = "/proc/self/fd/" + std::to_string(descriptor_);
-        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) ==
-            0) {
-            placed_ = true;
+        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0)
             return {};
-        }
         if (errno != EEXIST)
             return file_error("write", target_, errno);
         if (!replace)
             return display_path(target_) + " already exists; give --force to overwrite it";
-        for (int attempt = 0; named_.empty(); ++attempt) {
-            std::filesystem::path named = hidden_name(directory_of(target_));
-            if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) ==
-                0)
-                named_ = std::move(named);
-            else if (errno != EEXIST || attempt == 15)
-                return file_error("write", target_, errno);
-        }
+        std::filesystem::path named = hidden_name(directory_of(target_));
+        if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return file_error("write", target_, errno);
+        named_ = std::move(named);
     }
 #endif
     std::error_code error;
@@ -124,7 +111,7 @@ std::string StagedFile::put_in_place(bool replace) {
     std::filesystem::rename(named_, target_, error);
     if (error)
         return "Cannot write " + display_path(target_) + ": " + error.message();
-    placed_ = true;
+    named_.clear(); // the name is the target's now
     return {};
 }
 

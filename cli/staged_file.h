@@ -42,9 +42,8 @@ private:
 
     std::filesystem::path target_;
     std::FILE* stream_;
-    std::filesystem::path named_; // the hidden name, once the file has one
+    std::filesystem::path named_; // the hidden name while the file has one
     int descriptor_ = -1;         // the unnamed file, where there is one
-    bool placed_ = false;
 };
 
 } // namespace trellwick::cli

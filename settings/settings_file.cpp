@@ -122,16 +122,17 @@ SaveResult Settings::save_settings(std::string progdir, std::string apidir, std:
     if (!out)
         return {file_error("create", target, errno_text(errno))};
 
+    // A failed write shows at the latest when the file is closed; errno then
+    // holds the first failure's cause.
     errno = 0;
     bool written = write_line(out.get(), progdir) && write_line(out.get(), apidir) &&
                    write_line(out.get(), scmdir);
-    written = written && std::fflush(out.get()) == 0;
-    const int write_errno = errno;
     written = std::fclose(out.release()) == 0 && written;
+    const int error_number = errno;
     std::error_code ignored;
     if (!written) {
         std::filesystem::remove(temporary, ignored);
-        return {file_error("write", target, errno_text(write_errno != 0 ? write_errno : errno))};
+        return {file_error("write", target, errno_text(error_number))};
     }
 
     std::error_code renamed;

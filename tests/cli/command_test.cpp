@@ -66,10 +66,6 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         std::string listing; // every file left, so no temporary
         std::string scm;     // part of DIR/house.scm
     };
-    const std::string kFallback =
-        "An error has occured while determining the size of the object. A default size of 10x10 "
-        "units will be used, this means that the symbol in ASD will not represent the actual "
-        "macro. Please submit the API that caused the error to me, so I can try to fix the bug.";
     const std::string kTrailer = "\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
     const std::string kScaleOnly = ";Scale=1, \\\r\n;\\\r\n;\\" + kTrailer;
     const std::string kParams = "house.api=a %4 %6 %8=1 ; %7 \r\n";
@@ -130,11 +126,6 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         {"API file missing", "", "--type H DIR/none.api DIR/house.scm", 1,
          "trellwick-convert: DIR/none.api: Cannot open DIR/none.api: No such file or directory\n",
          "d house.api", "(none)"},
-        {"size fallback", "house.api=Points( 0\r\n10 0 10)\r\n%4 \r\n",
-         "--type H DIR/house.api DIR/house.scm", 0,
-         "trellwick-convert: DIR/house.api: warning: " + kFallback + "\n", "d house.api house.scm",
-         ";FixedLength= 10 , FixedWidth= 10 , autoscale \\\r\n" + kScaleOnly +
-             "Points( 0\r\n10 0 10)\r\n%1 \r\n"},
         {"linked destination stays a link", "t.scm=old|house.scm~t.scm",
          "--type H --force DIR/house.api DIR/house.scm", 0, "", "d house.api house.scm t.scm",
          "x %1 \r\n"},
