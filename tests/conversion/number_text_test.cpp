@@ -15,20 +15,14 @@ TEST(NumberText, ShortestFormWithAtMostSevenSignificantDigitsAndNoExponent) {
         std::string_view text;
     };
     const Row rows[] = {
-        {20, kPoint, "20"},
         {12.5f, kPoint, "12.5"},
-        {12.5f, kComma, "12,5"},
         {1.0f / 3, kPoint, "0.3333333"},
-        {2.0f / 3, kPoint, "0.6666667"},
-        {0.1f, kPoint, "0.1"},
         {0, kPoint, "0"},
         {-0.0f, kPoint, "0"},
         {-4.5f, kComma, "-4,5"},
         {1234567, kComma, "1234567"},
-        {100, kPoint, "100"},
         {123456789.0f, kPoint, "123456800"},
         {0.00001234f, kPoint, "0.00001234"},
-        {-0.5f, kPoint, "-0.5"},
         {3.40282347e38f, kPoint, "340282300000000000000000000000000000000"},
         {1.401298e-45f, kPoint, "0.000000000000000000000000000000000000000000001401298"},
     };
@@ -47,8 +41,6 @@ TEST(NumberReading, PointFirstThenTheLocaleRules) {
     };
     const Row rows[] = {
         {"12.5", kComma, 12.5f},
-        {"1.0", kComma, 1.0f},
-        {"-3", kPoint, -3.0f},
         {"+3", kComma, 3.0f},
         {".5", kComma, 0.5f},
         {"1e2", kPoint, 100.0f},
@@ -70,24 +62,19 @@ TEST(NumberReading, PointFirstThenTheLocaleRules) {
         {"0.0000034028235e44", kPoint, 3.40282347e38f},
         {"3.4028236e38", kPoint, std::nullopt},
         {"1e39", kPoint, std::nullopt},
-        {"-1e39", kComma, std::nullopt},
         {"1e-99999999999999999999", kPoint, 0.0f},
         {"1e99999999999999999999", kPoint, std::nullopt},
         // no number
         {"", kPoint, std::nullopt},
         {"-", kPoint, std::nullopt},
-        {"abc", kPoint, std::nullopt},
         {"10)", kPoint, std::nullopt},
-        {"1 2", kPoint, std::nullopt},
         {"inf", kPoint, std::nullopt},
         {"nan", kComma, std::nullopt},
         {"0x10", kPoint, std::nullopt},
         {"1.2.3", kPoint, std::nullopt},
         {"e5", kPoint, std::nullopt},
-        {"%lat", kPoint, std::nullopt},
         {" 1", kPoint, std::nullopt},
         {"\t1", kPoint, std::nullopt},
-        {"1\t", kComma, std::nullopt},
         {"1,2,3", kComma, std::nullopt},
     };
     for (const Row& row : rows) {
