@@ -24,12 +24,11 @@ public:
     // One work file line with every named placeholder replaced by its number,
     // or removed when the macro doesn't use it; "%v2=" and "%v2v" always go.
     void renumber(std::string_view line, std::string& out);
-    // The same, appended to what `out` already holds (such as a writer's buffer).
-    void append_renumbered(std::string_view line, std::string& out);
-
-    // One API macro line renamed and renumbered, appended to `out`; returns the
-    // length of the line renamed.
-    std::size_t append_renamed_and_renumbered(std::string_view api_line, std::string& out);
+    // The same for lines of the macro (one line, or lines each ending in
+    // CR LF), an API macro's lines renamed first, appended to what `out`
+    // already holds (such as a writer's buffer). Returns what renaming added
+    // to the lines' length.
+    std::size_t append_renumbered(std::string_view lines, MacroLines kind, std::string& out);
 
 private:
     struct Replacement {
@@ -37,15 +36,12 @@ private:
         std::string text;
     };
 
-    // The replacements in one walk over the line, appended to `out`; false,
-    // with `out` holding part of the line, when a placeholder is removed (or
-    // leaves just "=") where that could join text into a placeholder for a
-    // later replacement.
-    bool renumber_in_one_pass(std::string_view line, std::string& out) const;
-    // The same walk over an API line, each token taken as its named token;
-    // `grown` is what renaming adds to the line's length.
-    bool rename_and_renumber_in_one_pass(std::string_view line, std::string& out,
-                                         std::size_t& grown) const;
+    // The replacements in one walk over the lines, appended to `out`, with
+    // what renaming adds in `grown`; false, with `out` holding part of the
+    // lines, when a placeholder is removed (or leaves just "=") where that
+    // could join text into a placeholder for a later replacement.
+    bool renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
+                              std::size_t& grown) const;
     // The replacement whose placeholder `text` starts with, if any.
     const Replacement* replacement_at(std::string_view text) const;
     // The replacements as they are defined: one after another, each over the
@@ -75,7 +71,7 @@ class LineWriter;
 // line of `source`, renumbered (an API macro's lines renamed first). Returns
 // the size of what was read, renamed, for a comparison with the survey; a
 // read error is left in `source`, a write error in `scm`.
-WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines kind,
                                        LineWriter& scm);
 
 } // namespace trellwick

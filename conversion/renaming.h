@@ -37,13 +37,18 @@ inline constexpr std::array<RenamingPair, 18> kRenamingTable{{
     {"%14 ", "%v2v "},
 }};
 
+// What lines are read: the work file's renamed lines, or the API macro's
+// lines, which are renamed as they are read.
+enum class MacroLines { Renamed, Numbered };
+
 // The pair whose API token `text` starts with; nothing when none does.
 const RenamingPair* renaming_at(std::string_view text);
 
 // One line with every placeholder token renamed: the line itself when it holds
 // no "%", otherwise the renamed text in `scratch`.
 std::string_view renamed_line(std::string_view line, std::string& scratch);
-// The same, appended to what `out` already holds (such as a writer's buffer).
-void append_renamed(std::string_view line, std::string& out);
+// The same, appended to what `out` already holds (such as a writer's buffer);
+// `lines` may hold many lines with their line ends, since no token holds one.
+void append_renamed(std::string_view lines, std::string& out);
 
 } // namespace trellwick

@@ -142,7 +142,9 @@ TEST(Measurement, AllPointListsTogetherWithTheOriginOrTheTenByTenFallback) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        const Extent extent = measure_extent(*read_lines_from(row.text), row.locale);
+        ExtentMeasurement measurement(row.locale);
+        measurement.add_lines(row.text, MacroLines::Renamed);
+        const Extent extent = measurement.finish(false);
         EXPECT_EQ(extent.length, row.length);
         EXPECT_EQ(extent.width, row.width);
         EXPECT_EQ(extent.fell_back, row.fell_back);
@@ -168,7 +170,9 @@ TEST(ReferenceScale, TheWordAfterTheLabelOfTheLastRefPointLine) {
     };
     for (const auto& [text, locale, expected] : rows) {
         SCOPED_TRACE(text);
-        const Scale scale = read_reference_scale(*read_lines_from(text), locale);
+        ReferenceScale reference;
+        reference.add_lines(text);
+        const Scale scale = reference.finish(locale);
         std::ostringstream value;
         value << scale.value.value_or(-1);
         EXPECT_EQ(scale.value ? value.str() : scale.problem,
