@@ -19,30 +19,43 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// Text from the first blank on, trimmed; the whole text when it has no blank.
-std::string_view after_first_field(std::string_view text) {
-    const auto blank = text.find(' ');
-    return blank == std::string_view::npos ? text : trim(text.substr(blank));
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // A point whose third field holds ")" is the list's last.
 enum class PointLine { Point, LastPoint, Skip, EndOfList, Failure };
 
 // One line of a point list, trimmed; the texts of its first and third fields
-// into x and z.
+// into x and z. A line with two fields takes its second as the third.
 PointLine read_point_line(std::string_view line, std::string_view& x, std::string_view& z) {
-    line = trim(line);
-    if (line.starts_with(')'))
-        return PointLine::EndOfList;
-    if (line.empty() || line.starts_with(';'))
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && line[begin] == ' ')
+        ++begin;
+    while (end > begin && line[end - 1] == ' ')
+        --end;
+    if (begin == end || line[begin] == ';')
         return PointLine::Skip;
-    const auto blank = line.find(' ');
-    if (blank == std::string_view::npos)
+    if (line[begin] == ')')
+        return PointLine::EndOfList;
+    // Where the run of blanks, or of other characters, from `at` ends.
+    const auto run_end = [&](std::size_t at, bool blanks) {
+        while (at < end && (line[at] == ' ') == blanks)
+            ++at;
+        return at;
+    };
+    const std::size_t x_end = run_end(begin, false);
+    if (x_end == end)
         return PointLine::Failure;
-    x = trim(line.substr(0, blank));
-    const std::string_view third_text = after_first_field(trim(line.substr(blank)));
-    z = third_text.substr(0, third_text.find(' '));
-    return third_text.find(')') == std::string_view::npos ? PointLine::Point : PointLine::LastPoint;
+    x = line.substr(begin, x_end - begin);
+    const std::size_t second = run_end(x_end, true);
+    const std::size_t second_end = run_end(second, false);
+    const std::size_t third = second_end == end ? second : run_end(second_end, true);
+    z = line.substr(third, run_end(third, false) - third);
+    return line.substr(third, end - third).find(')') == std::string_view::npos
+               ? PointLine::Point
+               : PointLine::LastPoint;
 }
 
 // Whether the number that `text` holds plainly lies within [low, high], so
@@ -51,18 +64,19 @@ PointLine read_point_line(std::string_view line, std::string_view& x, std::strin
 // and the next whole number, and so does the float nearest to them.
 bool plainly_within(std::string_view text, float low, float high) {
     const bool negative = text.starts_with('-');
-    const std::string_view digits = text.substr(negative ? 1 : 0);
-    const std::size_t point = std::min(digits.find('.'), digits.size());
-    if (point == 0 || point > 9 || point + 1 == digits.size())
-        return false;
+    const std::size_t digits = negative ? 1 : 0;
+    std::size_t at = digits;
     long whole = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i == point)
-            continue;
-        if (digits[i] < '0' || digits[i] > '9')
+    for (; at < text.size() && at - digits < 10 && is_digit(text[at]); ++at)
+        whole = whole * 10 + (text[at] - '0');
+    if (at == digits || at - digits == 10)
+        return false;
+    if (at < text.size()) {
+        if (text[at] != '.' || at + 1 == text.size())
             return false;
-        if (i < point)
-            whole = whole * 10 + (digits[i] - '0');
+        for (++at; at < text.size(); ++at)
+            if (!is_digit(text[at]))
+                return false;
     }
     const auto from = static_cast<float>(whole);
     const auto to = static_cast<float>(whole + 1);

@@ -85,8 +85,14 @@ Numbering::Numbering(const PlaceholderUsage& usage,
             by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
         candidates.replacements[candidates.count++] = &replacement;
     }
-    for (std::size_t i = 0; i < kRenamingTable.size(); ++i)
-        for_pair_[i] = replacement_at(kRenamingTable[i].named_token);
+    for (Replacement& replacement : replacements_)
+        replacement.removal = !replacement.text.starts_with('%');
+    for (std::size_t i = 0; i < kRenamingTable.size(); ++i) {
+        const std::string_view named = kRenamingTable[i].named_token;
+        for_pair_[i] = replacement_at(named);
+        pair_text_[i] =
+            for_pair_[i]->text + std::string(named.substr(for_pair_[i]->placeholder.size()));
+    }
 }
 
 const Numbering::Replacement* Numbering::replacement_at(std::string_view text) const {
@@ -132,21 +138,33 @@ const Numbering::Replacement* Numbering::replacement_at(std::string_view text) c
 // inside it. The test for a removal looks at the last "%" and the end of the
 // last replacement, both counted in the renamed lines.
 bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
-                                     std::size_t& grown) const {
+                                     std::size_t& grown) {
     constexpr auto kNone = std::string_view::npos;
+    // Room for the longest result: a token of three characters at most
+    // becomes four ("%1 " becomes "%12 "), a placeholder only shorter. The
+    // room is not cleared first, which would cost more than the walk.
+    const std::size_t room = lines.size() + lines.size() / 3 + 4;
+    if (walked_size_ < room) {
+        walked_ = std::make_unique_for_overwrite<char[]>(room);
+        walked_size_ = room;
+    }
+    char* written = walked_.get();
+    const auto put = [&written](const char* text, std::size_t size) {
+        std::memcpy(written, text, size);
+        written += size;
+    };
     std::size_t copied = 0;              // in `lines`
     std::size_t last_percent = kNone;    // in the renamed lines
     std::size_t last_percent_at = 0;     // the same in `lines`
     std::size_t replacement_end = kNone; // in the renamed lines
     for (auto at = lines.find('%'); at != kNone; at = lines.find('%', at)) {
-        const std::size_t percent_at = at;
         const std::size_t renamed_at = at + grown;
         const std::string_view rest = lines.substr(at);
         const RenamingPair* pair = kind == MacroLines::Numbered ? renaming_at(rest) : nullptr;
-        const Replacement* found =
-            pair ? for_pair_[static_cast<std::size_t>(pair - kRenamingTable.data())]
-                 : replacement_at(rest);
-        if (found && !found->text.starts_with('%')) {
+        const std::size_t pair_index =
+            pair ? static_cast<std::size_t>(pair - kRenamingTable.data()) : 0;
+        const Replacement* found = pair ? for_pair_[pair_index] : replacement_at(rest);
+        if (found && found->removal) {
             const bool after_placeholder = replacement_end == renamed_at;
             const bool percent_before =
                 last_percent != kNone && renamed_at - last_percent <= 4 &&
@@ -155,14 +173,15 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
                 return false;
         }
         last_percent = renamed_at;
-        last_percent_at = percent_at;
+        last_percent_at = at;
         if (!found) {
             ++at;
             continue;
         }
-        out.append(lines.data() + copied, at - copied).append(found->text);
+        put(lines.data() + copied, at - copied);
+        const std::string_view text = pair ? std::string_view(pair_text_[pair_index]) : found->text;
+        put(text.data(), text.size());
         if (pair) {
-            out.append(pair->named_token.substr(found->placeholder.size()));
             grown += pair->named_token.size() - pair->api_token.size();
             at += pair->api_token.size();
         } else {
@@ -171,27 +190,24 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
         replacement_end = renamed_at + found->placeholder.size();
         copied = at;
     }
-    out.append(lines.data() + copied, lines.size() - copied);
+    put(lines.data() + copied, lines.size() - copied);
+    out.append(walked_.get(), static_cast<std::size_t>(written - walked_.get()));
     return true;
 }
 
 std::size_t Numbering::append_renumbered(std::string_view lines, MacroLines kind,
                                          std::string& out) {
-    const std::size_t start = out.size();
     std::size_t grown = 0;
     if (renumber_in_one_walk(lines, kind, out, grown))
         return grown;
     // Line by line then: the walk where it holds, otherwise one replacement
     // after another over the line renamed.
-    out.resize(start);
     grown = 0;
     for (std::size_t at = 0; at < lines.size();) {
         const std::size_t end = end_of_line(lines, at);
         const std::string_view line = lines.substr(at, end - at);
-        const std::size_t line_start = out.size();
         std::size_t line_grown = 0;
         if (!renumber_in_one_walk(line, kind, out, line_grown)) {
-            out.resize(line_start);
             const std::string_view renamed =
                 kind == MacroLines::Numbered ? renamed_line(line, scratch_renamed_) : line;
             renumber_one_after_another(renamed, scratch_result_);

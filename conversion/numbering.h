@@ -8,6 +8,7 @@
 #include "renaming.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -34,14 +35,15 @@ private:
     struct Replacement {
         std::string_view placeholder;
         std::string text;
+        bool removal = false; // the text is empty or just "="
     };
 
     // The replacements in one walk over the lines, appended to `out`, with
-    // what renaming adds in `grown`; false, with `out` holding part of the
-    // lines, when a placeholder is removed (or leaves just "=") where that
-    // could join text into a placeholder for a later replacement.
+    // what renaming adds in `grown`; false, with `out` as it was, when a
+    // placeholder is removed (or leaves just "=") where that could join text
+    // into a placeholder for a later replacement.
     bool renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
-                              std::size_t& grown) const;
+                              std::size_t& grown);
     // The replacement whose placeholder `text` starts with, if any.
     const Replacement* replacement_at(std::string_view text) const;
     // The replacements as they are defined: one after another, each over the
@@ -57,11 +59,16 @@ private:
         std::size_t count = 0;
     };
     std::array<Candidates, 256> by_second_character_;
-    // For each renaming pair, the replacement its named token starts with.
+    // For each renaming pair, the replacement its named token starts with, and
+    // what its API token becomes.
     std::array<const Replacement*, kRenamingTable.size()> for_pair_{};
+    std::array<std::string, kRenamingTable.size()> pair_text_;
     // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
     std::string scratch_renamed_;
+    // Where the walk writes a run of lines before it knows that it holds.
+    std::unique_ptr<char[]> walked_;
+    std::size_t walked_size_ = 0;
 };
 
 class LineReader;

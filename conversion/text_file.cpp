@@ -69,8 +69,8 @@ bool ends_only_in_crlf(std::string_view text, std::size_t& line_feeds) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t feeds = 0;
     unsigned char unpaired = bytes[0] == '\n';
-    for (std::size_t run = 1; run < text.size(); run += 255) {
-        const std::size_t run_end = std::min(text.size(), run + 255);
+    for (std::size_t run = 1; run < text.size(); run += 240) {
+        const std::size_t run_end = std::min(text.size(), run + 240);
         unsigned char run_feeds = 0;
         for (std::size_t i = run; i < run_end; ++i) {
             run_feeds += bytes[i] == '\n';
