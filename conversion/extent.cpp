@@ -52,8 +52,11 @@ PointLine read_point_line(std::string_view line, std::string_view& x, std::strin
     const std::size_t second = run_end(x_end, true);
     const std::size_t second_end = run_end(second, false);
     const std::size_t third = second_end == end ? second : run_end(second_end, true);
-    z = line.substr(third, run_end(third, false) - third);
-    return line.substr(third, end - third).find(')') == std::string_view::npos
+    const std::size_t z_end = run_end(third, false);
+    z = line.substr(third, z_end - third);
+    // A third field that holds ")" is no number, so only what follows it is
+    // looked at for the ")" that ends the list.
+    return line.substr(z_end, end - z_end).find(')') == std::string_view::npos
                ? PointLine::Point
                : PointLine::LastPoint;
 }
@@ -99,6 +102,9 @@ bool take_in(std::string_view text, const NumericLocale& locale, float& low, flo
 } // namespace
 
 void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
+    // The next "%" at or after a point line: one that holds none needs no
+    // renaming.
+    std::size_t percent = kind == MacroLines::Numbered ? lines.find('%') : std::string_view::npos;
     std::size_t at = 0;
     while (!failed_ && at < lines.size()) {
         if (!in_list_) {
@@ -111,8 +117,10 @@ void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
             continue;
         }
         const std::size_t end = end_of_line(lines, at);
+        if (percent < at)
+            percent = lines.find('%', at);
         const std::string_view line = lines.substr(at, end - at);
-        add_point_line(kind == MacroLines::Numbered ? renamed_line(line, renamed_) : line);
+        add_point_line(percent < end ? renamed_line(line, renamed_) : line);
         at = end + 2;
     }
 }

@@ -85,13 +85,20 @@ Numbering::Numbering(const PlaceholderUsage& usage,
             by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
         candidates.replacements[candidates.count++] = &replacement;
     }
-    for (Replacement& replacement : replacements_)
-        replacement.removal = !replacement.text.starts_with('%');
+    const auto short_text = [](std::string_view text) {
+        ShortText short_text;
+        short_text.size = text.copy(short_text.bytes.data(), short_text.bytes.size());
+        return short_text;
+    };
+    for (std::size_t i = 0; i < replacements_.size(); ++i) {
+        replacements_[i].removal = !replacements_[i].text.starts_with('%');
+        short_texts_[i] = short_text(replacements_[i].text);
+    }
     for (std::size_t i = 0; i < kRenamingTable.size(); ++i) {
         const std::string_view named = kRenamingTable[i].named_token;
         for_pair_[i] = replacement_at(named);
-        pair_text_[i] =
-            for_pair_[i]->text + std::string(named.substr(for_pair_[i]->placeholder.size()));
+        pair_text_[i] = short_text(for_pair_[i]->text +
+                                   std::string(named.substr(for_pair_[i]->placeholder.size())));
     }
 }
 
@@ -143,7 +150,7 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
     // Room for the longest result: a token of three characters at most
     // becomes four ("%1 " becomes "%12 "), a placeholder only shorter. The
     // room is not cleared first, which would cost more than the walk.
-    const std::size_t room = lines.size() + lines.size() / 3 + 4;
+    const std::size_t room = lines.size() + lines.size() / 3 + 8;
     if (walked_size_ < room) {
         walked_ = std::make_unique_for_overwrite<char[]>(room);
         walked_size_ = room;
@@ -179,8 +186,11 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
             continue;
         }
         put(lines.data() + copied, at - copied);
-        const std::string_view text = pair ? std::string_view(pair_text_[pair_index]) : found->text;
-        put(text.data(), text.size());
+        const ShortText& text =
+            pair ? pair_text_[pair_index]
+                 : short_texts_[static_cast<std::size_t>(found - replacements_.data())];
+        std::memcpy(written, text.bytes.data(), text.bytes.size());
+        written += text.size;
         if (pair) {
             grown += pair->named_token.size() - pair->api_token.size();
             at += pair->api_token.size();

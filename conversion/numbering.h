@@ -32,6 +32,12 @@ public:
     std::size_t append_renumbered(std::string_view lines, MacroLines kind, std::string& out);
 
 private:
+    // What the walk puts in for a placeholder or a token: a number such as
+    // "%12=" or "%12 " at most, copied as eight bytes at once.
+    struct ShortText {
+        std::array<char, 8> bytes{};
+        std::size_t size = 0;
+    };
     struct Replacement {
         std::string_view placeholder;
         std::string text;
@@ -62,7 +68,9 @@ private:
     // For each renaming pair, the replacement its named token starts with, and
     // what its API token becomes.
     std::array<const Replacement*, kRenamingTable.size()> for_pair_{};
-    std::array<std::string, kRenamingTable.size()> pair_text_;
+    std::array<ShortText, kRenamingTable.size()> pair_text_;
+    // The replacements' texts as the walk puts them in.
+    std::array<ShortText, 18> short_texts_;
     // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
     std::string scratch_renamed_;

@@ -1,9 +1,11 @@
 #pragma once
 
-// Line-by-line text files of the conversion: one buffer in memory at a time.
-// A line read ends at CR LF, a lone CR or a lone LF, and the line end is not
-// part of the line; every line written ends in CR LF. Bytes are copied as they
-// are (no code page conversion, NUL and bytes above 127 included).
+// Text files of the conversion, read and written in lines: one buffer in
+// memory at a time. A line read ends at CR LF, a lone CR or a lone LF, and the
+// line end is not part of the line; every line written ends in CR LF. Lines
+// are read one at a time or as a run of lines that each end in CR LF, which is
+// the file's own bytes when the file ends its lines so. Bytes are copied as
+// they are (no code page conversion, NUL and bytes above 127 included).
 
 #include "file_access.h"
 
