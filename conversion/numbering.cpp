@@ -147,9 +147,10 @@ const Numbering::Replacement* Numbering::replacement_at(std::string_view text) c
 bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
                                      std::size_t& grown) {
     constexpr auto kNone = std::string_view::npos;
-    // Room for the longest result: a token of three characters at most
-    // becomes four ("%1 " becomes "%12 "), a placeholder only shorter. The
-    // room is not cleared first, which would cost more than the walk.
+    // Room for the longest result, and for the eight bytes that a number is
+    // copied as: a token of three characters at most becomes four ("%1 "
+    // becomes "%12 "), a placeholder only shorter. The room is not cleared
+    // first, which would cost more than the walk.
     const std::size_t room = lines.size() + lines.size() / 3 + 8;
     if (walked_size_ < room) {
         walked_ = std::make_unique_for_overwrite<char[]>(room);
