@@ -52,11 +52,8 @@ PointLine read_point_line(std::string_view line, std::string_view& x, std::strin
     const std::size_t second = run_end(x_end, true);
     const std::size_t second_end = run_end(second, false);
     const std::size_t third = second_end == end ? second : run_end(second_end, true);
-    const std::size_t z_end = run_end(third, false);
-    z = line.substr(third, z_end - third);
-    // A third field that holds ")" is no number, so only what follows it is
-    // looked at for the ")" that ends the list.
-    return line.substr(z_end, end - z_end).find(')') == std::string_view::npos
+    z = line.substr(third, run_end(third, false) - third);
+    return line.substr(third, end - third).find(')') == std::string_view::npos
                ? PointLine::Point
                : PointLine::LastPoint;
 }
