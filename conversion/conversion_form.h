@@ -31,9 +31,8 @@ struct WorkFileSize {
     std::size_t lines = 0;
     std::size_t bytes = 0; // without the line ends
 
-    void add(std::string_view line) { add_length(line.size()); }
-    void add_length(std::size_t line_bytes) {
-        ++lines;
+    void add(std::size_t line_count, std::size_t line_bytes) {
+        lines += line_count;
         bytes += line_bytes;
     }
     friend bool operator==(const WorkFileSize&, const WorkFileSize&) = default;

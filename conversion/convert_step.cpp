@@ -27,10 +27,11 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
         return target.error;
 
     LineWriter& writer = *target.writer;
-    std::string_view line;
-    while (source.reader->read_line(line)) {
-        append_renamed(line, writer.line_text());
-        writer.end_line();
+    std::string_view lines;
+    std::size_t count = 0;
+    while (source.reader->read_lines(lines, count)) {
+        append_renamed(lines, writer.text());
+        writer.written();
     }
     std::string error;
     if (source.reader->failed())

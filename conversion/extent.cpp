@@ -19,52 +19,113 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// Text from the first blank on, trimmed; the whole text when it has no blank.
-std::string_view after_first_field(std::string_view text) {
-    const auto blank = text.find(' ');
-    return blank == std::string_view::npos ? text : trim(text.substr(blank));
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // A point whose third field holds ")" is the list's last.
 enum class PointLine { Point, LastPoint, Skip, EndOfList, Failure };
 
-// One line of a point list, trimmed; its point into x and z.
-PointLine read_point_line(std::string_view line, const NumericLocale& locale, float& x_out,
-                          float& z_out) {
-    line = trim(line);
-    if (line.starts_with(')'))
-        return PointLine::EndOfList;
-    if (line.empty() || line.starts_with(';'))
+// One line of a point list, trimmed; the texts of its first and third fields
+// into x and z. A line with two fields takes its second as the third.
+PointLine read_point_line(std::string_view line, std::string_view& x, std::string_view& z) {
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && line[begin] == ' ')
+        ++begin;
+    while (end > begin && line[end - 1] == ' ')
+        --end;
+    if (begin == end || line[begin] == ';')
         return PointLine::Skip;
-    const auto blank = line.find(' ');
-    if (blank == std::string_view::npos)
+    if (line[begin] == ')')
+        return PointLine::EndOfList;
+    // Where the run of blanks, or of other characters, from `at` ends.
+    const auto run_end = [&](std::size_t at, bool blanks) {
+        while (at < end && (line[at] == ' ') == blanks)
+            ++at;
+        return at;
+    };
+    const std::size_t x_end = run_end(begin, false);
+    if (x_end == end)
         return PointLine::Failure;
-    const std::string_view first = trim(line.substr(0, blank));
-    const std::string_view rest = trim(line.substr(blank));
-    const std::string_view third_text = after_first_field(rest);
-    const std::string_view third = third_text.substr(0, third_text.find(' '));
-    const auto x = parse_number(first, locale);
-    const auto z = parse_number(third, locale);
-    if (!x || !z)
-        return PointLine::Failure;
-    x_out = *x;
-    z_out = *z;
-    return third_text.find(')') == std::string_view::npos ? PointLine::Point : PointLine::LastPoint;
+    x = line.substr(begin, x_end - begin);
+    const std::size_t second = run_end(x_end, true);
+    const std::size_t second_end = run_end(second, false);
+    const std::size_t third = second_end == end ? second : run_end(second_end, true);
+    z = line.substr(third, run_end(third, false) - third);
+    return line.substr(third, end - third).find(')') == std::string_view::npos
+               ? PointLine::Point
+               : PointLine::LastPoint;
+}
+
+// Whether the number that `text` holds plainly lies within [low, high], so
+// that reading it exactly can't move either limit: an optional "-", at most
+// nine digits and an optional "." with more digits lie between the whole part
+// and the next whole number, and so does the float nearest to them.
+bool plainly_within(std::string_view text, float low, float high) {
+    const bool negative = text.starts_with('-');
+    const std::size_t digits = negative ? 1 : 0;
+    std::size_t at = digits;
+    long whole = 0;
+    for (; at < text.size() && at - digits < 10 && is_digit(text[at]); ++at)
+        whole = whole * 10 + (text[at] - '0');
+    if (at == digits || at - digits == 10)
+        return false;
+    if (at < text.size()) {
+        if (text[at] != '.' || at + 1 == text.size())
+            return false;
+        for (++at; at < text.size(); ++at)
+            if (!is_digit(text[at]))
+                return false;
+    }
+    const auto from = static_cast<float>(whole);
+    const auto to = static_cast<float>(whole + 1);
+    return negative ? low <= -to && -from <= high : low <= from && to <= high;
+}
+
+// Widens [low, high] to hold the number that `text` holds; false when the
+// text is no number or too large.
+bool take_in(std::string_view text, const NumericLocale& locale, float& low, float& high) {
+    if (plainly_within(text, low, high))
+        return true;
+    const auto value = parse_number(text, locale);
+    if (!value)
+        return false;
+    low = std::min(low, *value);
+    high = std::max(high, *value);
+    return true;
 }
 
 } // namespace
 
-void ExtentMeasurement::add_line(std::string_view line) {
-    if (failed_)
-        return;
-    if (!in_list_) {
-        // Whatever else the "Points(" line holds is not read as a point.
-        in_list_ = line.find("Points(") != std::string_view::npos;
-        return;
+void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
+    // The next "%" at or after a point line: one that holds none needs no
+    // renaming.
+    std::size_t percent = kind == MacroLines::Numbered ? lines.find('%') : std::string_view::npos;
+    std::size_t at = 0;
+    while (!failed_ && at < lines.size()) {
+        if (!in_list_) {
+            // Whatever else the "Points(" line holds is not read as a point.
+            const auto start = lines.find("Points(", at);
+            if (start == std::string_view::npos)
+                return;
+            in_list_ = true;
+            at = end_of_line(lines, start) + 2;
+            continue;
+        }
+        const std::size_t end = end_of_line(lines, at);
+        if (percent < at)
+            percent = lines.find('%', at);
+        const std::string_view line = lines.substr(at, end - at);
+        add_point_line(percent < end ? renamed_line(line, renamed_) : line);
+        at = end + 2;
     }
-    float x = 0;
-    float z = 0;
-    const PointLine kind = read_point_line(line, locale_, x, z);
+}
+
+void ExtentMeasurement::add_point_line(std::string_view line) {
+    std::string_view x;
+    std::string_view z;
+    const PointLine kind = read_point_line(line, x, z);
     switch (kind) {
     case PointLine::Failure:
         failed_ = true;
@@ -76,10 +137,8 @@ void ExtentMeasurement::add_line(std::string_view line) {
         break;
     case PointLine::Point:
     case PointLine::LastPoint:
-        limits_.max_x = std::max(limits_.max_x, x);
-        limits_.max_z = std::max(limits_.max_z, z);
-        limits_.min_x = std::min(limits_.min_x, x);
-        limits_.min_z = std::min(limits_.min_z, z);
+        failed_ = !take_in(x, locale_, limits_.min_x, limits_.max_x) ||
+                  !take_in(z, locale_, limits_.min_z, limits_.max_z);
         in_list_ = kind == PointLine::Point;
         break;
     }
@@ -94,14 +153,6 @@ Extent ExtentMeasurement::finish(bool read_failed) const {
     if (!std::isfinite(extent.length) || !std::isfinite(extent.width))
         return kFallback;
     return extent;
-}
-
-Extent measure_extent(LineReader& work, const NumericLocale& locale) {
-    ExtentMeasurement measurement(locale);
-    std::string_view line;
-    while (work.read_line(line))
-        measurement.add_line(line);
-    return measurement.finish(work.failed());
 }
 
 std::optional<std::string> scale_word(std::string_view line) {
@@ -122,9 +173,16 @@ std::optional<std::string> scale_word(std::string_view line) {
     return std::string(trim(value.substr(0, word_end + 1)));
 }
 
-void ReferenceScale::add_line(std::string_view line) {
-    if (line.find("RefPoint(") == std::string_view::npos)
+void ReferenceScale::add_lines(std::string_view lines) {
+    constexpr std::string_view kRefPoint = "RefPoint(";
+    auto last = lines.find(kRefPoint);
+    if (last == std::string_view::npos)
         return;
+    for (auto at = last; at != std::string_view::npos; at = lines.find(kRefPoint, at + 1))
+        last = at;
+    const auto newline = lines.rfind('\n', last);
+    const std::size_t start = newline == std::string_view::npos ? 0 : newline + 1;
+    const std::string_view line = lines.substr(start, end_of_line(lines, last) - start);
     if (last_refpoint_)
         last_refpoint_->assign(line);
     else
@@ -143,16 +201,6 @@ Scale ReferenceScale::finish(const NumericLocale& locale) const {
         return {std::nullopt, "the scale \"" + code_page_to_utf8(*word) +
                                   "\" of the reference point is not a number"};
     return {scale, {}};
-}
-
-Scale read_reference_scale(LineReader& work, const NumericLocale& locale) {
-    ReferenceScale reference;
-    std::string_view line;
-    while (work.read_line(line))
-        reference.add_line(line);
-    if (work.failed())
-        return {std::nullopt, work.error()};
-    return reference.finish(locale);
 }
 
 std::string autoscale_size_line(const Extent& extent, const NumericLocale& locale) {

@@ -4,6 +4,7 @@
 // scale, and the size line (line 3) of the SCM file that they give.
 
 #include "numeric_locale.h"
+#include "renaming.h"
 
 #include <optional>
 #include <string>
@@ -11,33 +12,28 @@
 
 namespace trellwick {
 
-class LineReader;
-
 struct Extent {
     float length = 0;       // largest minus smallest first coordinate
     float width = 0;        // largest minus smallest third coordinate
     bool fell_back = false; // a point list could not be measured: 10 by 10
 };
 
-// Reads the work file to its end and measures all its point lists together.
-// The box always holds the origin. A point list that can't be measured (the
-// file ends inside it, a point line without a blank, a coordinate that is no
-// number) gives the 10 by 10 fallback.
-Extent measure_extent(LineReader& work, const NumericLocale& locale);
-
-// The same measurement fed one line at a time, so that one pass over the work
-// file can serve it together with the placeholder scan and the scale.
+// Measures all point lists of a macro together, fed the macro's lines in
+// pieces. The box always holds the origin. A point list that can't be measured
+// (the file ends inside it, a point line without a blank, a coordinate that is
+// no number) gives the 10 by 10 fallback.
 class ExtentMeasurement {
 public:
     explicit ExtentMeasurement(const NumericLocale& locale) : locale_(locale) {}
-    // The work file's next line.
-    void add_line(std::string_view line);
+    // The macro's next lines, each ending in CR LF; an API macro's point lines
+    // are read renamed.
+    void add_lines(std::string_view lines, MacroLines kind);
     // The extent once every line was added; the fallback after a read error.
     Extent finish(bool read_failed) const;
-    // Whether the next line is read as a point line.
-    bool in_point_list() const { return in_list_ && !failed_; }
 
 private:
+    void add_point_line(std::string_view line);
+
     // The smallest and largest first and third coordinates; all start at 0,
     // so the box always holds the origin.
     struct Limits {
@@ -51,6 +47,7 @@ private:
     Limits limits_;
     bool in_list_ = false;
     bool failed_ = false;
+    std::string renamed_;
 };
 
 // The scale text of one line that holds "RefPoint(": the word after the ":"
@@ -63,14 +60,12 @@ struct Scale {
     std::string problem;        // otherwise why the scale could not be read
 };
 
-// Reads the work file to its end and takes the scale of its last "RefPoint("
-// line.
-Scale read_reference_scale(LineReader& work, const NumericLocale& locale);
-
-// The same fed one line at a time.
+// The scale of the last line that holds "RefPoint(", fed the macro's lines in
+// pieces.
 class ReferenceScale {
 public:
-    void add_line(std::string_view line);
+    // The next lines, one line or lines each ending in CR LF.
+    void add_lines(std::string_view lines);
     // The scale once every line was added.
     Scale finish(const NumericLocale& locale) const;
     // The last line that holds "RefPoint(", if any.

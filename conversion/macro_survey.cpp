@@ -3,53 +3,24 @@
 #include "renaming.h"
 #include "text_file.h"
 
-#include <algorithm>
-
 namespace trellwick {
 
-void MacroSurvey::add_line(std::string_view line) {
-    measurement_.add_line(line);
-    scan_line(line, usage_);
-    reference_.add_line(line);
-    size_.add(line);
-}
-
-// The survey of an API line is that of the line renamed, mostly read off the
-// API line itself. Renaming puts one "%" for one "%" (each token holds one, in
-// front) and moves no ";", so the placeholders in the code part are found at
-// the API line's "%" signs, a token standing for its named token. "Points("
-// and "RefPoint(" hold no "%" and neither ends in a token's last character
-// (" " or "="), so renaming neither makes nor breaks them: only a point line
-// and the kept reference point line are read renamed.
-void MacroSurvey::add_api_line(std::string_view line) {
-    std::size_t grown = 0;
-    auto at = line.find('%');
-    if (at != std::string_view::npos) {
-        const std::size_t code_end = std::min(line.find(';'), line.size());
-        for (; at != std::string_view::npos; at = line.find('%', at + 1)) {
-            const std::string_view rest = line.substr(at);
-            const RenamingPair* pair = renaming_at(rest);
-            if (at < code_end)
-                mark_placeholder_at(pair ? pair->named_token : rest.substr(0, code_end - at),
-                                    usage_);
-            if (pair)
-                grown += pair->named_token.size() - pair->api_token.size();
-        }
-    }
-    measurement_.add_line(grown != 0 && measurement_.in_point_list() ? renamed_line(line, renamed_)
-                                                                     : line);
-    reference_.add_line(line);
-    size_.add_length(line.size() + grown);
-}
-
+// The survey of API lines is that of the lines renamed, mostly read off the
+// API lines themselves. Renaming puts one "%" for one "%" (each token holds
+// one, in front) and moves no ";", so the placeholders in the code part are
+// found at the API lines' "%" signs, a token standing for its named token.
+// "Points(" and "RefPoint(" hold no "%" and neither ends in a token's last
+// character (" " or "="), so renaming neither makes nor breaks them: only a
+// point line and the kept reference point line are read renamed.
 std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     api_lines_ = lines == MacroLines::Numbered;
-    std::string_view line;
-    while (source.read_line(line)) {
-        if (api_lines_)
-            add_api_line(line);
-        else
-            add_line(line);
+    std::string_view text;
+    std::size_t count = 0;
+    while (source.read_lines(text, count)) {
+        const std::size_t grown = scan_lines(text, lines, usage_);
+        measurement_.add_lines(text, lines);
+        reference_.add_lines(text);
+        size_.add(count, text.size() - 2 * count + grown);
     }
     if (source.failed())
         return "Cannot read " + source.name() + ": " + source.error();
@@ -62,7 +33,7 @@ MacroSurvey::SizeLine MacroSurvey::size_line(const Extent& extent, std::string_v
     ReferenceScale renamed;
     if (api_lines_ && reference_.last_line()) {
         std::string scratch;
-        renamed.add_line(renamed_line(*reference_.last_line(), scratch));
+        renamed.add_lines(renamed_line(*reference_.last_line(), scratch));
     }
     const Scale scale = (api_lines_ ? renamed : reference_).finish(locale_);
     if (!scale.value)

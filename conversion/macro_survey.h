@@ -17,16 +17,10 @@ namespace trellwick {
 
 class LineReader;
 
-// What the lines read are: the work file's renamed lines, or the API macro's
-// lines, which are renamed as they are read.
-enum class MacroLines { Renamed, Numbered };
-
 class MacroSurvey {
 public:
     explicit MacroSurvey(const NumericLocale& locale) : locale_(locale), measurement_(locale) {}
 
-    // One renamed line of the macro.
-    void add_line(std::string_view line);
     // Reads `source` to its end; an empty text, or what went wrong.
     std::string read(LineReader& source, MacroLines lines);
 
@@ -43,16 +37,12 @@ public:
     SizeLine size_line(const Extent& extent, std::string_view source) const;
 
 private:
-    // One line of the API macro, surveyed as if renamed.
-    void add_api_line(std::string_view line);
-
     NumericLocale locale_;
     ExtentMeasurement measurement_;
     ReferenceScale reference_;
     PlaceholderUsage usage_;
     WorkFileSize size_;
     bool api_lines_ = false; // the reference point line kept is an API line
-    std::string renamed_;    // kept between lines, so that reading allocates nothing
 };
 
 } // namespace trellwick

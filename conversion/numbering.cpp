@@ -23,18 +23,6 @@ std::bitset<256> after_percent(std::string_view text) {
     return seen;
 }
 
-// The test that renumber_in_one_pass explains, for a placeholder at `at` that
-// is removed; `after_placeholder` when another one ends right there.
-bool removal_joins_nothing(std::string_view line, std::size_t at, bool after_placeholder) {
-    if (after_placeholder)
-        return false;
-    const std::size_t window = std::min<std::size_t>(at, 4);
-    for (const char c : line.substr(at - window, window))
-        if (c == '%')
-            return false;
-    return true;
-}
-
 } // namespace
 
 Numbering::Numbering(const PlaceholderUsage& usage,
@@ -97,8 +85,21 @@ Numbering::Numbering(const PlaceholderUsage& usage,
             by_second_character_[static_cast<unsigned char>(replacement.placeholder[1])];
         candidates.replacements[candidates.count++] = &replacement;
     }
-    for (std::size_t i = 0; i < kRenamingTable.size(); ++i)
-        for_pair_[i] = replacement_at(kRenamingTable[i].named_token);
+    const auto short_text = [](std::string_view text) {
+        ShortText short_text;
+        short_text.size = text.copy(short_text.bytes.data(), short_text.bytes.size());
+        return short_text;
+    };
+    for (std::size_t i = 0; i < replacements_.size(); ++i) {
+        replacements_[i].removal = !replacements_[i].text.starts_with('%');
+        short_texts_[i] = short_text(replacements_[i].text);
+    }
+    for (std::size_t i = 0; i < kRenamingTable.size(); ++i) {
+        const std::string_view named = kRenamingTable[i].named_token;
+        for_pair_[i] = replacement_at(named);
+        pair_text_[i] = short_text(for_pair_[i]->text +
+                                   std::string(named.substr(for_pair_[i]->placeholder.size())));
+    }
 }
 
 const Numbering::Replacement* Numbering::replacement_at(std::string_view text) const {
@@ -131,82 +132,104 @@ const Numbering::Replacement* Numbering::replacement_at(std::string_view text) c
 // that ended earlier: unreplaced, its "%" is at least five characters away;
 // replaced by a number, nothing reaches across that; removed, it passed this
 // same test, so no "%" stands within four characters before it either.
-bool Numbering::renumber_in_one_pass(std::string_view line, std::string& out) const {
-    std::size_t copied = 0;
-    for (auto at = line.find('%'); at != std::string_view::npos; at = line.find('%', at)) {
-        const Replacement* found = replacement_at(line.substr(at));
-        if (!found) {
-            ++at;
-            continue;
-        }
-        const bool after_placeholder = at > 0 && copied == at;
-        if (!found->text.starts_with('%') && !removal_joins_nothing(line, at, after_placeholder))
-            return false;
-        out.append(line.data() + copied, at - copied).append(found->text);
-        at += found->placeholder.size();
-        copied = at;
-    }
-    out.append(line.data() + copied, line.size() - copied);
-    return true;
-}
-
-// The walk above over the renamed line, done on the API line. Every "%" of
-// the renamed line is one of the API line's (a token is renamed to a named
-// token with its one "%" in front), at the same place plus what renaming added
-// before it. A token's named token starts with one placeholder, which is
-// replaced, and the rest of the named token follows. Elsewhere a placeholder
-// is the API line's own text: it holds no "%" after its first character, so
-// no token starts inside it. The test for a removal looks at the last "%" and
-// the end of the last replacement, both counted in the renamed line.
-bool Numbering::rename_and_renumber_in_one_pass(std::string_view line, std::string& out,
-                                                std::size_t& grown) const {
+//
+// Lines are walked together: no placeholder or token holds a line end, and
+// the test looks no further back than the line's start.
+//
+// API lines are walked as the renamed lines. Every "%" of a renamed line is
+// one of the API line's (a token is renamed to a named token with its one
+// "%" in front), at the same place plus what renaming added before it. A
+// token's named token starts with one placeholder, which is replaced, and the
+// rest of the named token follows. Elsewhere a placeholder is the API line's
+// own text: it holds no "%" after its first character, so no token starts
+// inside it. The test for a removal looks at the last "%" and the end of the
+// last replacement, both counted in the renamed lines.
+bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
+                                     std::size_t& grown) {
     constexpr auto kNone = std::string_view::npos;
-    std::size_t copied = 0;           // in the API line
-    std::size_t last_percent = kNone; // in the renamed line
-    std::size_t replacement_end = 0;  // in the renamed line
-    for (auto at = line.find('%'); at != kNone; at = line.find('%', at)) {
+    // Room for the longest result, and for the eight bytes that a number is
+    // copied as: a token of three characters at most becomes four ("%1 "
+    // becomes "%12 "), a placeholder only shorter. The room is not cleared
+    // first, which would cost more than the walk.
+    const std::size_t room = lines.size() + lines.size() / 3 + 8;
+    if (walked_size_ < room) {
+        walked_ = std::make_unique_for_overwrite<char[]>(room);
+        walked_size_ = room;
+    }
+    char* written = walked_.get();
+    const auto put = [&written](const char* text, std::size_t size) {
+        std::memcpy(written, text, size);
+        written += size;
+    };
+    std::size_t copied = 0;              // in `lines`
+    std::size_t last_percent = kNone;    // in the renamed lines
+    std::size_t last_percent_at = 0;     // the same in `lines`
+    std::size_t replacement_end = kNone; // in the renamed lines
+    for (auto at = lines.find('%'); at != kNone; at = lines.find('%', at)) {
         const std::size_t renamed_at = at + grown;
-        const std::string_view rest = line.substr(at);
-        const RenamingPair* pair = renaming_at(rest);
-        const Replacement* found =
-            pair ? for_pair_[static_cast<std::size_t>(pair - kRenamingTable.data())]
-                 : replacement_at(rest);
-        if (!found) {
-            last_percent = renamed_at;
-            ++at;
-            continue;
-        }
-        if (!found->text.starts_with('%')) {
-            const bool after_placeholder = renamed_at > 0 && replacement_end == renamed_at;
-            const bool percent_before = last_percent != kNone && renamed_at - last_percent <= 4;
+        const std::string_view rest = lines.substr(at);
+        const RenamingPair* pair = kind == MacroLines::Numbered ? renaming_at(rest) : nullptr;
+        const std::size_t pair_index =
+            pair ? static_cast<std::size_t>(pair - kRenamingTable.data()) : 0;
+        const Replacement* found = pair ? for_pair_[pair_index] : replacement_at(rest);
+        if (found && found->removal) {
+            const bool after_placeholder = replacement_end == renamed_at;
+            const bool percent_before =
+                last_percent != kNone && renamed_at - last_percent <= 4 &&
+                lines.substr(last_percent_at, at - last_percent_at).find('\n') == kNone;
             if (after_placeholder || percent_before)
                 return false;
         }
-        out.append(line.data() + copied, at - copied).append(found->text);
+        last_percent = renamed_at;
+        last_percent_at = at;
+        if (!found) {
+            ++at;
+            continue;
+        }
+        put(lines.data() + copied, at - copied);
+        const ShortText& text =
+            pair ? pair_text_[pair_index]
+                 : short_texts_[static_cast<std::size_t>(found - replacements_.data())];
+        std::memcpy(written, text.bytes.data(), text.bytes.size());
+        written += text.size;
         if (pair) {
-            out.append(pair->named_token.substr(found->placeholder.size()));
             grown += pair->named_token.size() - pair->api_token.size();
             at += pair->api_token.size();
         } else {
             at += found->placeholder.size();
         }
-        last_percent = renamed_at;
         replacement_end = renamed_at + found->placeholder.size();
         copied = at;
     }
-    out.append(line.data() + copied, line.size() - copied);
+    put(lines.data() + copied, lines.size() - copied);
+    out.append(walked_.get(), static_cast<std::size_t>(written - walked_.get()));
     return true;
 }
 
-std::size_t Numbering::append_renamed_and_renumbered(std::string_view api_line, std::string& out) {
-    const std::size_t start = out.size();
+std::size_t Numbering::append_renumbered(std::string_view lines, MacroLines kind,
+                                         std::string& out) {
     std::size_t grown = 0;
-    if (rename_and_renumber_in_one_pass(api_line, out, grown))
-        return api_line.size() + grown;
-    out.resize(start);
-    const std::string_view renamed = renamed_line(api_line, scratch_renamed_);
-    append_renumbered(renamed, out);
-    return renamed.size();
+    if (renumber_in_one_walk(lines, kind, out, grown))
+        return grown;
+    // Line by line then: the walk where it holds, otherwise one replacement
+    // after another over the line renamed.
+    grown = 0;
+    for (std::size_t at = 0; at < lines.size();) {
+        const std::size_t end = end_of_line(lines, at);
+        const std::string_view line = lines.substr(at, end - at);
+        std::size_t line_grown = 0;
+        if (!renumber_in_one_walk(line, kind, out, line_grown)) {
+            const std::string_view renamed =
+                kind == MacroLines::Numbered ? renamed_line(line, scratch_renamed_) : line;
+            renumber_one_after_another(renamed, scratch_result_);
+            out.append(scratch_result_);
+            line_grown = renamed.size() - line.size();
+        }
+        grown += line_grown;
+        out.append(lines.substr(end, 2));
+        at = end + 2;
+    }
+    return grown;
 }
 
 void Numbering::renumber_one_after_another(std::string_view line, std::string& out) {
@@ -226,19 +249,10 @@ void Numbering::renumber_one_after_another(std::string_view line, std::string& o
 
 void Numbering::renumber(std::string_view line, std::string& out) {
     out.clear();
-    append_renumbered(line, out);
+    append_renumbered(line, MacroLines::Renamed, out);
 }
 
-void Numbering::append_renumbered(std::string_view line, std::string& out) {
-    const std::size_t start = out.size();
-    if (renumber_in_one_pass(line, out))
-        return;
-    out.resize(start);
-    renumber_one_after_another(line, scratch_result_);
-    out.append(scratch_result_);
-}
-
-WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines kind,
                                        LineWriter& scm) {
     for (const std::string& line : numbering.parameter_lines())
         scm.write_line(line);
@@ -247,15 +261,12 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     scm.write_line("");
 
     WorkFileSize size;
-    std::string_view line;
-    while (source.read_line(line)) {
-        if (lines == MacroLines::Numbered) {
-            size.add_length(numbering.append_renamed_and_renumbered(line, scm.line_text()));
-        } else {
-            numbering.append_renumbered(line, scm.line_text());
-            size.add(line);
-        }
-        scm.end_line();
+    std::string_view lines;
+    std::size_t count = 0;
+    while (source.read_lines(lines, count)) {
+        const std::size_t grown = numbering.append_renumbered(lines, kind, scm.text());
+        scm.written();
+        size.add(count, lines.size() - 2 * count + grown);
     }
     return size;
 }

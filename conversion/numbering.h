@@ -8,6 +8,7 @@
 #include "renaming.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,28 +25,31 @@ public:
     // One work file line with every named placeholder replaced by its number,
     // or removed when the macro doesn't use it; "%v2=" and "%v2v" always go.
     void renumber(std::string_view line, std::string& out);
-    // The same, appended to what `out` already holds (such as a writer's buffer).
-    void append_renumbered(std::string_view line, std::string& out);
-
-    // One API macro line renamed and renumbered, appended to `out`; returns the
-    // length of the line renamed.
-    std::size_t append_renamed_and_renumbered(std::string_view api_line, std::string& out);
+    // The same for lines of the macro (one line, or lines each ending in
+    // CR LF), an API macro's lines renamed first, appended to what `out`
+    // already holds (such as a writer's buffer). Returns what renaming added
+    // to the lines' length.
+    std::size_t append_renumbered(std::string_view lines, MacroLines kind, std::string& out);
 
 private:
+    // What the walk puts in for a placeholder or a token: a number such as
+    // "%12=" or "%12 " at most, copied as eight bytes at once.
+    struct ShortText {
+        std::array<char, 8> bytes{};
+        std::size_t size = 0;
+    };
     struct Replacement {
         std::string_view placeholder;
         std::string text;
+        bool removal = false; // the text is empty or just "="
     };
 
-    // The replacements in one walk over the line, appended to `out`; false,
-    // with `out` holding part of the line, when a placeholder is removed (or
-    // leaves just "=") where that could join text into a placeholder for a
-    // later replacement.
-    bool renumber_in_one_pass(std::string_view line, std::string& out) const;
-    // The same walk over an API line, each token taken as its named token;
-    // `grown` is what renaming adds to the line's length.
-    bool rename_and_renumber_in_one_pass(std::string_view line, std::string& out,
-                                         std::size_t& grown) const;
+    // The replacements in one walk over the lines, appended to `out`, with
+    // what renaming adds in `grown`; false, with `out` as it was, when a
+    // placeholder is removed (or leaves just "=") where that could join text
+    // into a placeholder for a later replacement.
+    bool renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
+                              std::size_t& grown);
     // The replacement whose placeholder `text` starts with, if any.
     const Replacement* replacement_at(std::string_view text) const;
     // The replacements as they are defined: one after another, each over the
@@ -61,11 +65,18 @@ private:
         std::size_t count = 0;
     };
     std::array<Candidates, 256> by_second_character_;
-    // For each renaming pair, the replacement its named token starts with.
+    // For each renaming pair, the replacement its named token starts with, and
+    // what its API token becomes.
     std::array<const Replacement*, kRenamingTable.size()> for_pair_{};
+    std::array<ShortText, kRenamingTable.size()> pair_text_;
+    // The replacements' texts as the walk puts them in.
+    std::array<ShortText, 18> short_texts_;
     // Kept between lines so that the rare slow lines allocate little.
     std::string scratch_result_;
     std::string scratch_renamed_;
+    // Where the walk writes a run of lines before it knows that it holds.
+    std::unique_ptr<char[]> walked_;
+    std::size_t walked_size_ = 0;
 };
 
 class LineReader;
@@ -75,7 +86,7 @@ class LineWriter;
 // line of `source`, renumbered (an API macro's lines renamed first). Returns
 // the size of what was read, renamed, for a comparison with the survey; a
 // read error is left in `source`, a write error in `scm`.
-WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines lines,
+WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines kind,
                                        LineWriter& scm);
 
 } // namespace trellwick

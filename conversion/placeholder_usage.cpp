@@ -1,5 +1,7 @@
 #include "placeholder_usage.h"
 
+#include "short_text.h"
+
 #include <array>
 
 namespace trellwick {
@@ -27,6 +29,36 @@ constexpr std::array<Searched, 12> kSearched{{
     {"%scc", &PlaceholderUsage::scc},
 }};
 
+// The flag of the placeholder that `text` starts with, if any.
+bool PlaceholderUsage::*flag_of(std::string_view text) {
+    for (const Searched& searched : kSearched)
+        if (begins_with(text, searched.text))
+            return searched.flag;
+    return nullptr;
+}
+
+// For each renaming pair, the flag of its named token.
+constexpr auto kFlagOfPair = [] {
+    std::array<bool PlaceholderUsage::*, kRenamingTable.size()> flags{};
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        for (const Searched& searched : kSearched)
+            if (kRenamingTable[i].named_token.starts_with(searched.text))
+                flags[i] = searched.flag;
+    return flags;
+}();
+
+// Whether a ";" stands before `at` on its line.
+bool in_comment(std::string_view lines, std::size_t at) {
+    while (at > 0) {
+        const char c = lines[--at];
+        if (c == ';')
+            return true;
+        if (c == '\n')
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool PlaceholderUsage::user_parameter(int index) const {
@@ -42,27 +74,27 @@ bool PlaceholderUsage::user_parameter(int index) const {
     }
 }
 
-void mark_placeholder_at(std::string_view text, PlaceholderUsage& usage) {
-    for (const Searched& searched : kSearched) {
-        if (text.starts_with(searched.text)) {
-            usage.*searched.flag = true;
-            return;
-        }
-    }
-}
-
-void scan_line(std::string_view line, PlaceholderUsage& usage) {
+std::size_t scan_lines(std::string_view lines, MacroLines kind, PlaceholderUsage& usage) {
     // Only the code part counts: a placeholder is used when its first
-    // occurrence on the line stands before the line's first ";", that is when
+    // occurrence on a line stands before the line's first ";", that is when
     // it occurs in the code part at all. Every searched text starts with "%"
-    // and no two can start at one place, so one walk over the "%" signs of the
-    // code part finds them all.
-    const auto first = line.find('%');
-    if (first == std::string_view::npos)
-        return;
-    const std::string_view code = line.substr(0, line.find(';'));
-    for (auto at = first; at < code.size(); at = code.find('%', at + 1))
-        mark_placeholder_at(code.substr(at), usage);
+    // and no two can start at one place, so one walk over the "%" signs finds
+    // them all; a flag already set needs no look for the ";".
+    std::size_t grown = 0;
+    for (auto at = lines.find('%'); at != std::string_view::npos; at = lines.find('%', at + 1)) {
+        const std::string_view text = lines.substr(at);
+        bool PlaceholderUsage::*flag = nullptr;
+        const RenamingPair* pair = kind == MacroLines::Numbered ? renaming_at(text) : nullptr;
+        if (pair) {
+            flag = kFlagOfPair[static_cast<std::size_t>(pair - kRenamingTable.data())];
+            grown += pair->named_token.size() - pair->api_token.size();
+        } else {
+            flag = flag_of(text);
+        }
+        if (flag && !(usage.*flag) && !in_comment(lines, at))
+            usage.*flag = true;
+    }
+    return grown;
 }
 
 } // namespace trellwick

@@ -3,6 +3,9 @@
 // Which named placeholders a macro's code uses: a flag is set when the
 // placeholder stands before the first ";" of some line of the work file.
 
+#include "renaming.h"
+
+#include <cstddef>
 #include <string_view>
 
 namespace trellwick {
@@ -27,9 +30,13 @@ struct PlaceholderUsage {
     friend bool operator==(const PlaceholderUsage&, const PlaceholderUsage&) = default;
 };
 
-// Sets the flag of the placeholder that `text` starts with, if any.
-void mark_placeholder_at(std::string_view text, PlaceholderUsage& usage);
-// Sets the flags of the placeholders that stand in the code part of one line.
-void scan_line(std::string_view line, PlaceholderUsage& usage);
+// Sets the flags of the placeholders that stand in the code part of `lines`,
+// one line or lines that each end in CR LF; an API line's token counts as its
+// named token. Returns what renaming adds to the lines' length.
+std::size_t scan_lines(std::string_view lines, MacroLines kind, PlaceholderUsage& usage);
+// The same for one line of the work file.
+inline void scan_line(std::string_view line, PlaceholderUsage& usage) {
+    scan_lines(line, MacroLines::Renamed, usage);
+}
 
 } // namespace trellwick

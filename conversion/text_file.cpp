@@ -61,6 +61,27 @@ private:
     std::size_t offset_ = 0;
 };
 
+// Whether every line end of `text`, which ends in LF, is a CR LF: each LF
+// follows a CR and each CR comes before an LF. Counted without stopping, in
+// runs short enough for one-byte counters, which the compiler turns into a
+// few instructions for many bytes at once.
+bool ends_only_in_crlf(std::string_view text, std::size_t& line_feeds) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t feeds = 0;
+    unsigned char unpaired = bytes[0] == '\n';
+    for (std::size_t run = 1; run < text.size(); run += 240) {
+        const std::size_t run_end = std::min(text.size(), run + 240);
+        unsigned char run_feeds = 0;
+        for (std::size_t i = run; i < run_end; ++i) {
+            run_feeds += bytes[i] == '\n';
+            unpaired |= (bytes[i] == '\n') ^ (bytes[i - 1] == '\r');
+        }
+        feeds += run_feeds;
+    }
+    line_feeds = feeds;
+    return unpaired == 0;
+}
+
 } // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
@@ -157,6 +178,37 @@ bool LineReader::read_line(std::string_view& line) {
     }
 }
 
+bool LineReader::read_lines(std::string_view& lines, std::size_t& count) {
+    for (;;) {
+        const std::string_view unread(buffer_.get() + begin_, end_ - begin_);
+        if (const auto last = unread.rfind('\n'); last != std::string_view::npos) {
+            lines = unread.substr(0, last + 1);
+            if (!ends_only_in_crlf(lines, count))
+                return copy_lines(discarded_ + begin_ + last + 1, lines, count);
+            begin_ += last + 1;
+            return true;
+        }
+        // A line not yet complete is read on; one that ends in a lone CR, or
+        // the last one, is copied.
+        if (at_end_ || unread.find('\r') != std::string_view::npos)
+            return copy_lines(discarded_ + end_, lines, count);
+        if (!fill() && failed())
+            return false;
+    }
+}
+
+bool LineReader::copy_lines(std::size_t until, std::string_view& lines, std::size_t& count) {
+    copied_lines_.clear();
+    count = 0;
+    std::string_view line;
+    while (discarded_ + begin_ < until && read_line(line)) {
+        copied_lines_.append(line).append("\r\n", 2);
+        ++count;
+    }
+    lines = copied_lines_;
+    return count > 0 && !failed();
+}
+
 bool LineReader::rewind() {
     if (failed())
         return false;
@@ -205,13 +257,10 @@ void LineWriter::write_line(std::string_view text) {
         drain();
 }
 
-void LineWriter::end_line() {
-    if (!file_ || error_number_ != 0) {
+void LineWriter::written() {
+    if (!file_ || error_number_ != 0)
         pending_.clear();
-        return;
-    }
-    pending_.append("\r\n", 2);
-    if (pending_.size() >= kChunk)
+    else if (pending_.size() >= kChunk)
         drain();
 }
 

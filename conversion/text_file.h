@@ -1,9 +1,11 @@
 #pragma once
 
-// Line-by-line text files of the conversion: one buffer in memory at a time.
-// A line read ends at CR LF, a lone CR or a lone LF, and the line end is not
-// part of the line; every line written ends in CR LF. Bytes are copied as they
-// are (no code page conversion, NUL and bytes above 127 included).
+// Text files of the conversion, read and written in lines: one buffer in
+// memory at a time. A line read ends at CR LF, a lone CR or a lone LF, and the
+// line end is not part of the line; every line written ends in CR LF. Lines
+// are read one at a time or as a run of lines that each end in CR LF, which is
+// the file's own bytes when the file ends its lines so. Bytes are copied as
+// they are (no code page conversion, NUL and bytes above 127 included).
 
 #include "file_access.h"
 
@@ -16,6 +18,13 @@
 #include <vector>
 
 namespace trellwick {
+
+// In lines that each end in CR LF, the last perhaps without: where the line
+// that holds `at` ends, at its CR LF or at the end of `lines`.
+inline std::size_t end_of_line(std::string_view lines, std::size_t at) {
+    const auto newline = lines.find('\n', at);
+    return newline == std::string_view::npos ? lines.size() : newline - 1;
+}
 
 // Where a LineReader takes its bytes from: a file, or memory in tests.
 class ByteSource {
@@ -41,6 +50,11 @@ public:
     // The same as a view into the reader's buffer, valid until the next read:
     // no copy for a line that is only looked at.
     bool read_line(std::string_view& line);
+    // The next lines, each with its CR LF, and how many they are: as many
+    // complete lines as the buffer holds, read in place where every line of
+    // them ends in CR LF, otherwise line by line into a copy that ends each
+    // in CR LF. Valid until the next read; false at the end or after an error.
+    bool read_lines(std::string_view& lines, std::size_t& count);
     // Starts again at the first line, for a second reading; an input that fits
     // the buffer is not read from its source again. False after an error.
     bool rewind();
@@ -52,6 +66,9 @@ private:
     bool fill();
     // The first CR or LF at or after `from` in the buffer, or end_.
     std::size_t line_end(std::size_t from);
+    // read_lines for the lines up to `until`, counted from the input's start,
+    // read one at a time.
+    bool copy_lines(std::size_t until, std::string_view& lines, std::size_t& count);
 
     static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
 
@@ -68,6 +85,7 @@ private:
     std::size_t next_lf_ = kUnknown;
     bool at_end_ = false;
     std::string error_;
+    std::string copied_lines_;
 };
 
 class LineWriter {
@@ -80,11 +98,11 @@ public:
 
     // Writes the text and CR LF. Errors are kept and reported by close().
     void write_line(std::string_view text);
-    // For a line built in pieces: append its text to line_text(), then call
-    // end_line(). The pieces go straight into the writer's buffer, which saves
-    // copying every line once more.
-    std::string& line_text() { return pending_; }
-    void end_line();
+    // For lines built in pieces: append them, each with its CR LF, to text(),
+    // then call written(). The pieces go straight into the writer's buffer,
+    // which saves copying them once more.
+    std::string& text() { return pending_; }
+    void written();
     // Hands what was written to the file system; an empty text on success.
     std::string flush();
     // Flushes and closes; an empty text on success, otherwise what went wrong.

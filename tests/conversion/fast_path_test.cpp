@@ -1,7 +1,6 @@
 #include "conversion/macro_survey.h"
+#include "conversion/number_text.h"
 #include "conversion/numbering.h"
-#include "conversion/renaming.h"
-#include "conversion/text_file.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -9,78 +8,79 @@
 namespace trellwick {
 namespace {
 
-// Random macros built from pieces that put tokens, placeholders, "%" signs,
-// comments, point lists and reference points next to each other.
-class RandomMacro {
-public:
-    explicit RandomMacro(unsigned seed) : random_(seed) {}
-
-    std::string line() {
-        static constexpr std::string_view kPieces[] = {
-            "%",    "%1 ",  "%1",   "%4 ",  "%6=",     "%6 ",   "%9=",        "%10 ",   "%13 ",
-            "%14 ", "%lat", "%sca", "%u",   "%up",     "%up1=", "%up1",       "%v2=",   "%v2v",
-            "p1",   "p1 ",  "alt",  "v1v",  "ca",      "%s",    "2v",         "=",      " ",
-            ";",    "1",    "-3 ",  "2,5 ", "Points(", ")",     "RefPoint( ", ":0 0.5 "};
-        std::string text;
-        for (auto count = random_() % 9; count > 0; --count)
-            text += kPieces[random_() % std::size(kPieces)];
-        return text;
-    }
-    bool flip() { return random_() % 2 == 0; }
-
-private:
-    std::mt19937 random_;
-};
-
-// One walk over an API line does what renaming and then renumbering it does.
-TEST(FastPath, RenamedAndRenumberedInOneWalk) {
-    RandomMacro macro(7);
-    std::string renamed;
-    for (int round = 0; round < 20000; ++round) {
+// Random API macros of tokens, placeholders, "%" signs, comments, point lists
+// and reference points, with any line ends: their surveys and SCM bodies are
+// those of their lines renamed one by one (also with "%" as the digit-group
+// separator, which joins a point line's token to the digits around it).
+TEST(FastPath, ApiLinesSurveyedAndRenumberedAsTheirLinesRenamed) {
+    static constexpr std::string_view kPieces[] = {
+        "%",    "%1 ",  "%1",   "%4 ",  "%6=",     "%6 ",   "%9=",        "%10 ",   "%13 ",
+        "%14 ", "%lat", "%sca", "%u",   "%up",     "%up1=", "%up1",       "%v2=",   "%v2v",
+        "p1",   "p1 ",  "alt",  "v1v",  "ca",      "%s",    "2v",         "=",      " ",
+        ";",    "1",    "-3 ",  "2,5 ", "Points(", ")",     "RefPoint( ", ":0 0.5 "};
+    const char* const kEnds[] = {"\r\n", "\n", "\r"};
+    std::mt19937 random(7);
+    std::string renamed, line_out;
+    for (int round = 0; round < 5000; ++round) {
+        std::string api_text, renamed_text, expected;
         PlaceholderUsage usage;
         for (bool* flag : {&usage.lat, &usage.sca, &usage.up1, &usage.alt, &usage.v1v, &usage.scc})
-            *flag = macro.flip();
+            *flag = random() % 2 == 0;
         Numbering numbering(usage, {"A", "B", "C", "D"});
-        const std::string line = macro.line();
-        SCOPED_TRACE(line);
-        std::string expected;
-        numbering.renumber(renamed_line(line, renamed), expected);
-        std::string out = "x";
-        EXPECT_EQ(numbering.append_renamed_and_renumbered(line, out),
-                  renamed_line(line, renamed).size());
-        EXPECT_EQ(out, "x" + expected);
-    }
-}
-
-// The survey of the API macro equals the survey of its lines renamed.
-TEST(FastPath, SurveyOfApiLinesEqualsSurveyOfRenamedLines) {
-    RandomMacro macro(11);
-    std::string renamed;
-    for (int round = 0; round < 2000; ++round) {
-        std::string api_text;
-        std::string renamed_text;
         for (int i = 0; i < 8; ++i) {
-            const std::string line = macro.line();
-            api_text += line + "\r\n";
+            std::string line;
+            for (auto count = random() % 9; count > 0; --count)
+                line += kPieces[random() % std::size(kPieces)];
+            api_text += line + (i % 2 ? kEnds[round % 3] : "\r\n");
             renamed_text += std::string(renamed_line(line, renamed)) + "\r\n";
+            numbering.renumber(renamed_line(line, renamed), line_out);
+            expected += line_out + "\r\n";
         }
         SCOPED_TRACE(api_text);
-        // Also with "%" as the digit-group separator, which a point line's
-        // token would then join to the digits around it.
+        auto reader = read_lines_from(api_text);
+        std::string_view lines;
+        std::size_t count = 0, read = 0;
+        std::string out = "x";
+        while (reader->read_lines(lines, count))
+            read += lines.size() + numbering.append_renumbered(lines, MacroLines::Numbered, out);
+        EXPECT_EQ(out, "x" + expected);
+        EXPECT_EQ(read, renamed_text.size());
         const NumericLocale locale{',', round % 2 == 0 ? '.' : '%'};
-        MacroSurvey from_api(locale);
-        MacroSurvey from_renamed(locale);
+        MacroSurvey from_api(locale), from_renamed(locale);
         ASSERT_EQ(from_api.read(*read_lines_from(api_text), MacroLines::Numbered), "");
         ASSERT_EQ(from_renamed.read(*read_lines_from(renamed_text), MacroLines::Renamed), "");
         EXPECT_EQ(from_api.usage(), from_renamed.usage());
         EXPECT_EQ(from_api.size(), from_renamed.size());
-        const Extent a = from_api.extent();
-        const Extent b = from_renamed.extent();
+        const Extent a = from_api.extent(), b = from_renamed.extent();
         EXPECT_EQ(std::tie(a.length, a.width, a.fell_back),
                   std::tie(b.length, b.width, b.fell_back));
-        const auto line_a = from_api.size_line(a, "m");
-        const auto line_b = from_renamed.size_line(b, "m");
+        const auto line_a = from_api.size_line(a, "m"), line_b = from_renamed.size_line(b, "m");
         EXPECT_EQ(line_a.line + line_a.error, line_b.line + line_b.error);
+    }
+}
+
+// A coordinate that plainly lies within the limits so far is not read
+// exactly; the extent is still that of every coordinate read exactly.
+TEST(FastPath, ExtentOfEveryCoordinateReadExactly) {
+    const std::string kWholes[] = {"0", "-0", "4", "-4", "8", "-888888888", "999999999"};
+    const std::string kFractions[] = {"", ".5", ".9999999999", ".00000001", "e1", "0000000000"};
+    std::mt19937 random(5);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = "Points(\r\n";
+        float limits[4] = {}; // smallest and largest first, then third coordinate
+        for (int i = 0; i < 24; ++i) {
+            const std::string field = kWholes[random() % 7] + kFractions[random() % 6];
+            text += field + (i % 2 ? "\r\n" : " 0 ");
+            const float value = *parse_number(field, {'.', ','});
+            limits[i % 2 * 2] = std::min(limits[i % 2 * 2], value);
+            limits[i % 2 * 2 + 1] = std::max(limits[i % 2 * 2 + 1], value);
+        }
+        ExtentMeasurement measurement({'.', ','});
+        measurement.add_lines(text + ")\r\n", MacroLines::Renamed);
+        const Extent extent = measurement.finish(false);
+        EXPECT_EQ(std::pair(extent.length, extent.width),
+                  std::pair(limits[1] - limits[0], limits[3] - limits[2]))
+            << text;
     }
 }
 
