@@ -1,15 +1,33 @@
-// A whole conversion from API bytes to SCM bytes through the three steps. The
-// SCM file has at least nine lines, every line ends in CR LF, and the body has
-// as many lines as the work file.
+// Any bytes as an API macro, converted twice: by the window's three steps
+// through the work file, and by the command line's two readings of the API
+// macro. Both must write the same SCM bytes and show the same warnings and
+// errors. Along the way, renaming leaves a line without an API token as it is
+// and never shortens one, the extent is finite or the 10 by 10 fallback, and
+// the SCM file ends every line in CR LF, with a body line for each line of the
+// work file.
 
+#include "conversion/messages.h"
+#include "conversion/renaming.h"
+#include "conversion/steps.h"
+#include "conversion/text_file.h"
+#include "conversion/two_pass_conversion.h"
 #include "fuzz_support.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 using namespace trellwick;
 
 namespace {
+
+class RecordingHost final : public Host {
+public:
+    void warn(const std::string& text) override { messages.push_back(text); }
+    bool confirm_overwrite(const std::string&) override { return true; }
+    void close_preferences() override {}
+    std::vector<std::string> messages;
+};
 
 // Lines of a file whose every line ends in CR LF; aborts on any other line end.
 std::size_t crlf_line_count(const std::string& text) {
@@ -23,23 +41,85 @@ std::size_t crlf_line_count(const std::string& text) {
     return pairs;
 }
 
+bool holds_api_token(const std::string& line) {
+    return std::any_of(kRenamingTable.begin(), kRenamingTable.end(), [&](const RenamingPair& pair) {
+        return line.find(pair.api_token) != std::string::npos;
+    });
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto scm = scratch() / "out.scm";
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const NumericLocale locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
+    const auto window_scm = scratch() / "window.scm";
+    const auto two_pass_scm = scratch() / "two_pass.scm";
+    write_all(scratch() / "in.api", bytes);
+    std::filesystem::remove(window_scm);
+
+    // The window's three steps, every box filled.
     RecordingHost host;
+    const StepEnvironment environment{scratch() / "macro.temp", locale};
     ConversionForm form;
-    if (window_steps(std::string(reinterpret_cast<const char*>(data), size), scm, form, host) ==
-        StepOutcome::Stopped) {
+    form.txt_api = scratch() / "in.api";
+    form.txt_scm = window_scm;
+    form.filetitle = "in.api";
+    if (convert_step(form, host, environment) != StepOutcome::Continued)
+        std::abort();
+    form.opt_asd2t = static_cast<int>(size % 17);
+    form.txt_typeother = "Kiosks";
+    for (auto& box : form.txt_up)
+        box.text = "Color1";
+    StepOutcome outcome = macro_information_step(form, host, environment);
+    if (outcome == StepOutcome::Continued)
+        outcome = cmd_up_Click(form, host);
+
+    auto reader = read_lines_from(bytes);
+    std::string line;
+    std::string renamed_text;
+    while (reader->read_line(line)) {
+        const std::string_view renamed = renamed_line(line, renamed_text);
+        if (line.find_first_of("\r\n") != std::string::npos || renamed.size() < line.size() ||
+            (!holds_api_token(line) && renamed != line))
+            std::abort();
+    }
+
+    // The command line's two readings, with the work file's name in its
+    // messages.
+    MacroSurvey survey(locale);
+    if (!reader->rewind() || !survey.read(*reader, MacroLines::Numbered).empty())
+        std::abort();
+    const Extent extent = survey.extent();
+    if (!std::isfinite(extent.length) || !std::isfinite(extent.width) || extent.length < 0 ||
+        extent.width < 0 || (extent.fell_back && (extent.length != 10 || extent.width != 10)))
+        std::abort();
+    std::vector<std::string> messages;
+    if (extent.fell_back)
+        messages.emplace_back(kSizeFallbackMessage);
+    const MacroSurvey::SizeLine size_line =
+        survey.size_line(extent, display_path(scratch() / "macro.temp"));
+    if (!size_line.error.empty()) {
         // Only a reference point that can't be read stops this conversion,
         // and then nothing is written.
-        if (std::filesystem::exists(scm) || form.work_in || form.scm_out)
+        messages.push_back(size_line.error);
+        if (outcome != StepOutcome::Stopped || std::filesystem::exists(window_scm) ||
+            form.work_in || form.scm_out || messages != host.messages)
             std::abort();
         return 0;
     }
-    const std::size_t work_lines = crlf_line_count(read_all(scratch() / "macro.temp"));
-    const std::size_t scm_lines = crlf_line_count(read_all(scm));
-    if (scm_lines < 9 || scm_lines - 9 != work_lines)
+    // The fixed form's only comma is its own.
+    if (!survey.usage().sca && size_line.line.find(',') != size_line.line.find(", FixedWidth="))
+        std::abort();
+    const ScmTexts texts{
+        form.txt_name, macro_type(form), form.txt_bmp, {"Color1", "Color1", "Color1", "Color1"}};
+    LineWriter writer(open_file(two_pass_scm, true).release(), two_pass_scm);
+    if (!write_scm_file(*reader, survey, size_line.line, texts, writer).empty() ||
+        !writer.close().empty())
+        std::abort();
+    const std::string scm = read_all(window_scm);
+    if (outcome != StepOutcome::Finished || messages != host.messages ||
+        scm != read_all(two_pass_scm) ||
+        crlf_line_count(scm) != crlf_line_count(read_all(scratch() / "macro.temp")) + 9)
         std::abort();
     return 0;
 }
