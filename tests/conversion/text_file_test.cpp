@@ -54,26 +54,5 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewindAsCrLfLines)
     EXPECT_EQ(joined_lines(*read_lines_from(bytes)), crlf + "300000");
 }
 
-TEST(LineWriting, EveryLineEndsInCrLfAndFailuresNameTheFile) {
-    testing::ScratchDir dir;
-    OpenedWriter opened = create_text_file(dir / "out.txt");
-    ASSERT_TRUE(opened.writer) << opened.error;
-    opened.writer->write_line("one");
-    opened.writer->write_line(std::string("n\0l", 3));
-    EXPECT_EQ(opened.writer->close(), "");
-    EXPECT_EQ(testing::read_file(dir / "out.txt"), std::string("one\r\nn\0l\r\n", 10));
-    EXPECT_EQ(open_text_file(dir / "none").error,
-              testing::in_dir("Cannot open DIR/none: No such file or directory", dir.path()));
-    EXPECT_EQ(open_text_file(dir.path()).error,
-              testing::in_dir("Cannot read DIR: it is a directory", dir.path()));
-    EXPECT_EQ(create_text_file(dir / "no/x").error,
-              testing::in_dir("Cannot create DIR/no/x: No such file or directory", dir.path()));
-#ifdef __linux__
-    OpenedWriter full = create_text_file("/dev/full");
-    full.writer->write_line("text");
-    EXPECT_EQ(full.writer->close(), "Cannot write /dev/full: No space left on device");
-#endif
-}
-
 } // namespace
 } // namespace trellwick
