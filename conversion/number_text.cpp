@@ -20,7 +20,9 @@ bool too_small(std::string_view text) {
     const std::string_view mantissa = text.substr(0, e);
     const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
     const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
-    const long long order = first < point ? point - first - 1 : point - first;
+    // Where the first significant digit stands from the point, give or take
+    // one: a text beyond float's range lies far from 1 either way.
+    const long long order = point - first;
     long long exponent = 0;
     if (e != std::string_view::npos) {
         std::string_view digits = text.substr(e + 1);

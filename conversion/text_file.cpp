@@ -20,7 +20,7 @@ public:
     bool read(char* buffer, std::size_t size, std::size_t& got) override {
         errno = 0;
         got = std::fread(buffer, 1, size, file_);
-        if (got < size && std::ferror(file_)) {
+        if (std::ferror(file_)) {
             error_ = errno_text(errno);
             return false;
         }

@@ -2,6 +2,7 @@
 #include "conversion_test_support.h"
 
 #include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace trellwick {
@@ -52,6 +53,32 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewindAsCrLfLines)
         crlf += std::to_string(i) + "\r\n";
     }
     EXPECT_EQ(joined_lines(*read_lines_from(bytes)), crlf + "300000");
+}
+
+// A read error ends the reading after the lines read before it, and stays.
+TEST(LineReading, AReadErrorEndsTheReadingForGood) {
+    class FailingSource final : public ByteSource {
+    public:
+        bool read(char* buffer, std::size_t, std::size_t& got) override {
+            got = reads_++ == 0 ? 4 : 0;
+            std::memcpy(buffer, "a\r\nb", got);
+            return got != 0;
+        }
+        bool rewind() override { return true; }
+        std::string error() const override { return "Input/output error"; }
+
+    private:
+        int reads_ = 0;
+    };
+    LineReader lines_reader(std::make_unique<FailingSource>());
+    LineReader line_reader(std::make_unique<FailingSource>());
+    std::string_view lines;
+    std::size_t count = 0;
+    ASSERT_TRUE(lines_reader.read_lines(lines, count) && line_reader.read_line(lines));
+    EXPECT_EQ(lines, "a");
+    EXPECT_FALSE(lines_reader.read_lines(lines, count) || line_reader.read_line(lines));
+    EXPECT_EQ(lines_reader.error() + line_reader.error(), "Input/output errorInput/output error");
+    EXPECT_FALSE(lines_reader.rewind() || line_reader.rewind());
 }
 
 } // namespace
