@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <QString>
 #include <shellapi.h>
@@ -21,7 +23,8 @@ std::vector<std::string> command_line_arguments(int argc, char** argv) {
     LocalFree(wide);
     return arguments;
 #else
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // The program's own name is not an argument.
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 #endif
 }
 
