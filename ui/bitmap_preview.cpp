@@ -13,8 +13,7 @@ namespace {
 QImage load_preview(const QString& path, const QSize& box) {
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() ||
-        static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
+    if (size.isEmpty() || static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
         return {};
     // A small bitmap is enlarged pixel by pixel, so that its pixels stay
     // sharp; a large one is reduced smoothly.

@@ -124,11 +124,10 @@ void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+    // A drop that its drag entry refused comes ignored already.
     const std::optional<QString> path = dropped_macro(event->mimeData());
-    if (!path) {
-        event->ignore();
+    if (!path)
         return;
-    }
     event->acceptProposedAction();
     if (macro_kind(*path) == MacroKind::Api)
         take_api_file(chosen_file(*path));

@@ -11,6 +11,15 @@ namespace {
 
 using MainWindowStartTest = MainWindowTest;
 
+// Counts the times a window is brought to the front.
+struct Raises : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::ZOrderChange;
+        return false;
+    }
+};
+
 // A settings file that isn't three fields counts as missing: the Preferences
 // window comes up alone, and nothing is said.
 TEST_F(MainWindowStartTest, SettingsFileDecidesTheFirstWindow) {
@@ -27,38 +36,55 @@ TEST_F(MainWindowStartTest, SettingsFileDecidesTheFirstWindow) {
     EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
 }
 
-TEST_F(MainWindowStartTest, WithoutSettingsWaitsForPreferencesThenSavingShowsTheMainWindow) {
+// Closing the Preferences window that waits alone ends the program; saving it
+// shows the main window. From the menu it comes back in front, and saving
+// brings the main window to the front; Convert closes it under the wait
+// cursor, and closing the main window ends the program and takes it along.
+TEST_F(MainWindowStartTest, PreferencesFirstThenBesideTheMainWindow) {
+    QSignalSpy first_ended(&start(false), &MainWindow::closed);
+    preferences()->close();
+    EXPECT_TRUE(first_ended.count() == 1 && !window_->isVisible());
+
     MainWindow& main = start(false);
+    QSignalSpy ended(&main, &MainWindow::closed);
     PreferencesWindow* prefs = preferences();
-    ASSERT_TRUE(prefs && prefs->isVisible() && !main.isVisible());
+    Raises main_raises, prefs_raises;
+    main.installEventFilter(&main_raises);
+    prefs->installEventFilter(&prefs_raises);
+    const auto active = [] {
+        QApplication::processEvents();
+        return QApplication::activeWindow();
+    };
+    EXPECT_EQ(active(), prefs);
     for (const auto& [name, typed] : {std::pair{"txt_quorveldir", temp_.path()},
                                       {"txt_apdir", QString("/m/api")},
                                       {"txt_scdir", QString("/m/scm")}})
         QTest::keyClicks(prefs->findChild<QLineEdit*>(name), typed);
     QTest::mouseClick(prefs->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    EXPECT_TRUE(main.isVisible() && !prefs->isVisible());
+    EXPECT_TRUE(main.isVisible() && !prefs->isVisible() && main_raises.count == 1);
     EXPECT_EQ(read_file("quorvel.ini"), temp_.path().toUtf8() + "\r\n/m/api\r\n/m/scm\r\n");
 
     click_menu("mnu_pref"); // hidden, not gone
-    EXPECT_TRUE(preferences() == prefs && prefs->isVisible());
-    click("cmd_ApiScm"); // Convert closes it without saving
-    EXPECT_TRUE(preferences() == nullptr && main.isVisible());
-    EXPECT_EQ(dialogs_.texts(), QStringList{"Please select a source and destination file"});
-}
+    main.activateWindow();
+    EXPECT_EQ(active(), &main);
+    click_menu("mnu_pref");
+    EXPECT_TRUE(preferences() == prefs && prefs->isVisible() && prefs_raises.count == 2);
+    EXPECT_EQ(active(), prefs);
+    QTest::mouseClick(prefs->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(main_raises.count == 2 && active() == &main);
 
-TEST_F(MainWindowStartTest, ClosingEndsTheProgramUnlessOnlyThePreferencesGo) {
-    for (const auto& [settings, close_main] :
-         {std::pair{false, false}, {true, false}, {true, true}}) {
-        MainWindow& main = start(settings);
-        QSignalSpy ended(&main, &MainWindow::closed);
-        if (settings)
-            click_menu("mnu_pref");
-        ASSERT_NE(preferences(), nullptr);
-        close_main ? main.close() : preferences()->close();
-        const bool ends = close_main || !settings;
-        EXPECT_EQ(ended.count(), ends ? 1 : 0);
-        EXPECT_TRUE(preferences() == nullptr && main.isVisible() == !ends);
-    }
+    click_menu("mnu_pref");
+    bool busy = false;
+    QObject::connect(prefs, &PreferencesWindow::closed, [&busy] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busy = cursor && cursor->shape() == Qt::WaitCursor;
+    });
+    click("cmd_ApiScm");
+    EXPECT_TRUE(busy && preferences() == nullptr && main.isVisible() && ended.isEmpty());
+    EXPECT_EQ(dialogs_.texts(), QStringList{"Please select a source and destination file"});
+    click_menu("mnu_pref");
+    main.close();
+    EXPECT_TRUE(ended.count() == 1 && preferences() == nullptr);
 }
 
 TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
@@ -79,6 +105,7 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
                                       {"opt_asd2t_7", QRect(8, 264, 224, 17)},
                                       {"opt_asd2t_8", QRect(232, 96, 96, 17)}})
         EXPECT_EQ(control(name)->geometry(), place) << name;
+    EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
     // By tab index: labels, frames and the picture box take no focus.
     QStringList chain;
     for (QWidget* widget = control("cmd_BrwApi"); chain.size() < 31;
