@@ -52,8 +52,7 @@ QString DirectoryList::entry_path(const QTreeWidgetItem* item) {
 
 void DirectoryList::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
-        open_entry(currentItem());
-        event->accept();
+        open_entry(currentItem()); // a key event comes accepted
         return;
     }
     QTreeWidget::keyPressEvent(event);

@@ -183,10 +183,8 @@ void MainWindowControls::create_menu(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     mnu_pref = bar->addAction(QStringLiteral("Preferences"));
     mnu_pref->setObjectName(QStringLiteral("mnu_pref"));
-    mnu_pref->setMenuRole(QAction::NoRole);
     mnu_help = bar->addAction(QStringLiteral("Help"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
-    mnu_help->setMenuRole(QAction::NoRole);
 }
 
 // By tab index; labels, frames and the picture box take no focus. The type

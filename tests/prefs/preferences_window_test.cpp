@@ -125,8 +125,6 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         child<QLineEdit>("txt_scdir")->setText(row.scmdir);
         click("Command2");
         EXPECT_EQ(dialogs_.texts().value(0), QString::fromUtf8(row.message));
-        for (const ShownMessage& shown : dialogs_.messages)
-            EXPECT_EQ(shown.parent, window_.get());
         EXPECT_EQ(window_->isVisible(), !dialogs_.texts().isEmpty());
         QFile file("quorvel.ini");
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "", row.file);
@@ -154,12 +152,8 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     click("cmd_quorvel");
     double_click(entries().indexOf("/beta"));
     EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
-    // A tree: each entry, icon and all, stands further in than its parent; the
-    // open directory and its parents show one icon, its subdirectories another.
+    // The open directory and its parents show one icon, its subdirectories another.
     const int open = entries().indexOf("/beta");
-    for (int row = 1; row <= open + 1; ++row)
-        EXPECT_GT(list()->visualItemRect(items()[row]).left(),
-                  list()->visualItemRect(items()[row - 1]).left());
     const auto icon = [&](int row) {
         return items()[row]->icon(0).pixmap(16).toImage();
     };
@@ -192,6 +186,12 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     drives->addItem("beta", cwd_ + "/beta/");
     drives->setCurrentIndex(drives->count() - 1);
     EXPECT_EQ(list()->current_path(), cwd_ + "/beta");
+    // Deep down, the open directory shows with as many parents above it as fit.
+    QDir().mkpath(cwd_ + "/d/d/d/d/d/d/d/d/d/d/d/d");
+    drives->addItem("deep", cwd_ + "/d/d/d/d/d/d/d/d/d/d/d/d");
+    drives->setCurrentIndex(drives->count() - 1);
+    EXPECT_TRUE(list()->viewport()->rect().contains(list()->visualItemRect(list()->currentItem())));
+    EXPECT_LT(list()->visualItemRect(items()[0]).bottom(), 0);
     drives->setCurrentIndex(0);
     EXPECT_EQ(list()->current_path(), "/");
     EXPECT_TRUE(dialogs_.messages.empty());

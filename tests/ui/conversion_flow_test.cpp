@@ -66,11 +66,7 @@ TEST_F(MainWindowFlowTest, MacroWithoutUserParametersFinishesInOneClick) {
     EXPECT_EQ(dialogs_.texts(), QStringList());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QString::number(step()) + greys() + text("txt_api") + text("txt_scm"), "1gggg");
-    EXPECT_EQ(read_file("scm/tree.scm"),
-              ";ASDesign Compatible Macro\r\n;Name=tree, Type=Aircraft, Bitmap=tree.bmp, \\\r\n"
-              ";FixedLength= 0 , FixedWidth= 0 , autoscale \\\r\n;Latitude, Longitude, Scale=1, "
-              "\\\r\n;\\\r\n;\\\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n"
-              "RefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n");
+    EXPECT_TRUE(read_file("scm/tree.scm").endsWith("\r\nRefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n"));
 }
 
 // Each row fills step 2 of a macro using %6 and %8 and continues; a row with
@@ -160,6 +156,7 @@ TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
         {"txt_name", "depot.scm", nullptr, "TOWER.API", "depot.scm", true},
         {"txt_api", "notes.txt", nullptr, "TOWER.API", "depot.scm", false},
         {"txt_bmp", "folder.api", nullptr, "TOWER.API", "depot.scm", false},
+        {"txt_typeother", "~Kiosks", nullptr, "TOWER.API", "depot.scm", true}, // text only
     };
     start();
     write_file("TOWER.API", "RefPoint( 7 :1 1 %1 %2 )\r\n");
@@ -171,60 +168,71 @@ TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
             dialogs_.files.push_back(file);
             click(row.where);
             const FileRequest& asked = dialogs_.requests.back();
-            const QString kind = row.where == QStringLiteral("cmd_BrwApi") ? "API" : "SCM";
-            EXPECT_EQ(asked.title + '|' + asked.filters.join('|') + '|' + asked.directory,
+            const QString kind = row.where[7] == 'A' ? "API" : "SCM";
+            EXPECT_EQ(asked.title + '|' + asked.filters.join('|') + '|' + asked.directory + '|' +
+                          QString::number(asked.selected_filter) + '|' + asked.proposed_path,
                       "Select " + kind + " file|" + kind + " macro (*." + kind.toLower() +
-                          ")|All files (*.*)|" + path(kind.toLower()));
-            EXPECT_EQ(asked.selected_filter, 0);
-            EXPECT_EQ(asked.proposed_path, *row.proposed ? path(row.proposed) : "");
+                          ")|All files (*.*)|" + path(kind.toLower()) + "|0|" +
+                          (*row.proposed ? path(row.proposed) : ""));
         } else {
-            QWidget* target = row.where[0] == 'f' ? window_.get() : control(row.where);
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(file)});
+            QMimeData data; // as file managers offer it, with the path as text
+            data.setText(row.file[0] == '~' ? QString(row.file + 1) : file);
+            if (row.file[0] != '~')
+                data.setUrls({QUrl::fromLocalFile(file)});
             QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
             QDragMoveEvent move(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
             QDropEvent drop(QPointF(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
             for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
-                QApplication::sendEvent(target, event);
+                QApplication::sendEvent(row.where[0] == 'f' ? window_.get() : control(row.where),
+                                        event);
             EXPECT_EQ(enter.isAccepted() && move.isAccepted() && drop.isAccepted(), row.taken);
         }
-        EXPECT_EQ(text("txt_api") + '|' + text("txt_scm"), path(row.api) + '|' + path(row.scm));
+        EXPECT_EQ(text("txt_api") + '|' + text("txt_scm") + '|' + text("txt_name"),
+                  path(row.api) + '|' + path(row.scm) + '|');
     }
     click("cmd_ApiScm"); // the proposals follow the file dropped last
     EXPECT_EQ(text("txt_name"), "depot");
 }
 
 // Bitmap names are looked up beside the SCM file at every change of the name;
-// small bitmaps are enlarged by the nearest pixel, large ones reduced smoothly,
-// so that black and white pixels in turn stay black or white, or blend.
+// a bitmap that fits is enlarged by the nearest pixel, any other reduced
+// smoothly, so that black and white pixels in turn stay black or white, or blend.
 TEST_F(MainWindowFlowTest, PreviewShowsWhatCanBeShown) {
-    QImage checks(1000, 500, QImage::Format_RGB32);
+    QImage checks(1000, 200, QImage::Format_RGB32);
     for (int y = 0; y < checks.height(); ++y) {
         for (int x = 0; x < checks.width(); ++x)
             checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
     }
-    ASSERT_TRUE(checks.save(path("scm/large.png")) &&
+    ASSERT_TRUE(checks.save(path("scm/wide.png")) &&
                 checks.copy(0, 0, 4, 2).save(path("scm/small.bmp")));
     write_file("scm/text.bmp", "not a picture");
     start();
     type("txt_scm", path("scm/house.scm"));
-    for (const auto& [name, width, sharp] : {std::tuple{"small.bm", 0, false},
-                                             {"small.bmp", 258, true},
-                                             {"text.bmp", 0, false},
-                                             {"large.png", 258, false},
-                                             {"", 0, false}}) {
+    for (const auto& [name, size, sharp] : {std::tuple{"small.bm", QSize(0, 0), false},
+                                            {"small.bmp", QSize(258, 129), true},
+                                            {"text.bmp", QSize(0, 0), false},
+                                            {"wide.png", QSize(258, 51), false},
+                                            {"", QSize(0, 0), false}}) {
         type("txt_bmp", name);
-        EXPECT_EQ(preview(), QSize(width, width / 2)) << name;
+        EXPECT_EQ(preview(), size) << name;
         const QImage shown = control<QLabel>("pic_bmp")->pixmap().toImage();
-        const int grey = width ? qGray(shown.pixel(width / 2 + 1, width / 4 + 1)) : 0;
-        EXPECT_EQ(grey == 0 || grey == 255, sharp || !width) << name << " " << grey;
+        const int grey = shown.isNull() ? 0 : qGray(shown.pixel(130, 20));
+        EXPECT_EQ(grey == 0 || grey == 255, sharp || shown.isNull()) << name << " " << grey;
     }
+    type("txt_scm", "/house.scm"); // the root directory
+    type("txt_bmp", path("scm/small.bmp").mid(1));
+    EXPECT_EQ(preview(), QSize(258, 129));
     type("txt_scm", "house.scm"); // no directory: nothing is shown
     type("txt_bmp", "small.bmp");
     EXPECT_EQ(preview(), QSize(0, 0));
-    // Convert proposes the name it already has beside a new SCM path: the preview follows.
+    // Convert proposes the name it already has beside a new SCM path: the
+    // preview follows; a declined Convert leaves it.
     to_step_two("small.api", "EndA\r\n");
     EXPECT_EQ(preview(), QSize(258, 129));
+    write_file("scm/small.scm", "old");
+    dialogs_.answers.push_back(false);
+    click("cmd_ApiScm");
+    EXPECT_EQ(text("txt_scm") + '|' + QString::number(preview().width()), "|258");
 }
 
 } // namespace

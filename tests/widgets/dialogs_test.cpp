@@ -100,6 +100,9 @@ TEST(WidgetFactory, ControlsCarryNamePlaceCaptionAndFont) {
     EXPECT_EQ(button->font().family() + QString::number(button->font().pointSizeF()),
               "MS Sans Serif9.75");
     EXPECT_EQ(button->font().weight(), QFont::Bold);
+    QLineEdit* box = make_text_box(&parent, "txt", twips(720, 120, 2400, 285));
+    box->setText(QString(100000, 'x')); // a text of any length
+    EXPECT_EQ(box->text().size(), 100000);
 }
 
 } // namespace
