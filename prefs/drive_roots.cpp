@@ -2,23 +2,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QStorageInfo>
 
 namespace trellwick {
 
 QList<DriveRoot> drive_roots() {
-    QStringList paths{drive_root_of(QDir::currentPath())};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        paths.append(volume.rootPath());
+    // By path, so each root comes once and in order; a volume keeps its name.
+    QMap<QString, QString> names{{drive_root_of(QDir::currentPath()), QString()}};
     for (const QFileInfo& drive : QDir::drives())
-        paths.append(drive.absoluteFilePath());
-    paths.removeDuplicates();
-    paths.sort();
+        names.insert(drive.absoluteFilePath(), QString());
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        names.insert(volume.rootPath(), volume.name());
     QList<DriveRoot> roots;
-    for (const QString& path : std::as_const(paths)) {
+    for (const auto& [path, name] : names.asKeyValueRange()) {
         // Containers mount single files too; only directories can be opened.
         if (QFileInfo(path).isDir())
-            roots.append({path, drive_text(path, QStorageInfo(path).name())});
+            roots.append({path, drive_text(path, name)});
     }
     return roots;
 }
