@@ -126,10 +126,9 @@ void PreferencesWindow::show_settings() {
     activateWindow();
 }
 
-void PreferencesWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (event->isAccepted())
-        emit closed();
+// A close event comes accepted, and nothing here refuses it.
+void PreferencesWindow::closeEvent(QCloseEvent*) {
+    emit closed();
 }
 
 void PreferencesWindow::cmd_quorvel_Click() {
