@@ -28,14 +28,10 @@ QStringList path_from_root(const QString& path) {
 
 DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
-    setColumnCount(1);
     // Every entry stays unfolded: the tree shows one path and one level below
     // it, and double-clicking opens a directory rather than folding it.
     setRootIsDecorated(false);
     setItemsExpandable(false);
-    setExpandsOnDoubleClick(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &DirectoryList::open_entry);
     show_directory(QDir::currentPath());
 }
@@ -44,12 +40,10 @@ QString DirectoryList::current_path() const {
     return QDir::toNativeSeparators(current_path_);
 }
 
-bool DirectoryList::set_current_path(const QString& path) {
+void DirectoryList::set_current_path(const QString& path) {
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isDir() || !info.isReadable())
-        return false;
-    show_directory(QDir::cleanPath(info.absoluteFilePath()));
-    return true;
+    if (info.isDir() && info.isReadable())
+        show_directory(QDir::cleanPath(info.absoluteFilePath()));
 }
 
 QString DirectoryList::entry_path(const QTreeWidgetItem* item) {
@@ -58,8 +52,7 @@ QString DirectoryList::entry_path(const QTreeWidgetItem* item) {
 
 void DirectoryList::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
-        open_entry(currentItem());
-        event->accept();
+        open_entry(currentItem()); // a key event comes accepted
         return;
     }
     QTreeWidget::keyPressEvent(event);

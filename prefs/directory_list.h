@@ -19,9 +19,8 @@ public:
     // The open directory: absolute, in the platform's separators, without a
     // trailing separator except at a root ("/", "C:\").
     QString current_path() const;
-    // Opens the directory; false, with nothing changed, when it isn't a
-    // readable directory.
-    bool set_current_path(const QString& path);
+    // Opens the directory; nothing changes when it isn't a readable directory.
+    void set_current_path(const QString& path);
 
     // The full path that an entry stands for.
     static QString entry_path(const QTreeWidgetItem* item);

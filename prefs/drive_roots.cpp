@@ -2,45 +2,35 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QStorageInfo>
-#include <algorithm>
 
 namespace trellwick {
-namespace {
-
-DriveRoot make_root(const QString& path, const QString& label) {
-    QString text = QDir::toNativeSeparators(path);
-    if (!label.isEmpty())
-        text += QStringLiteral(" [%1]").arg(label);
-    return {path, text};
-}
-
-} // namespace
 
 QList<DriveRoot> drive_roots() {
-    QList<DriveRoot> roots;
-    const auto add = [&roots](const QString& path, const QString& label) {
-        const bool known =
-            std::any_of(roots.cbegin(), roots.cend(),
-                        [&path](const DriveRoot& root) { return root.path == path; });
-        // Containers mount single files too; only directories can be opened.
-        if (!known && QFileInfo(path).isDir())
-            roots.append(make_root(path, label));
-    };
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady())
-            add(volume.rootPath(), volume.name());
-    }
+    // By path, so each root comes once and in order; a volume keeps its name.
+    QMap<QString, QString> names{{drive_root_of(QDir::currentPath()), QString()}};
     for (const QFileInfo& drive : QDir::drives())
-        add(drive.absoluteFilePath(), QString());
-    std::sort(roots.begin(), roots.end(),
-              [](const DriveRoot& a, const DriveRoot& b) { return a.path < b.path; });
+        names.insert(drive.absoluteFilePath(), QString());
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        names.insert(volume.rootPath(), volume.name());
+    QList<DriveRoot> roots;
+    for (const auto& [path, name] : names.asKeyValueRange()) {
+        // Containers mount single files too; only directories can be opened.
+        if (QFileInfo(path).isDir())
+            roots.append({path, drive_text(path, name)});
+    }
     return roots;
 }
 
 QString drive_root_of(const QString& directory) {
     const QStorageInfo volume(directory);
     return volume.isValid() ? volume.rootPath() : QDir::rootPath();
+}
+
+QString drive_text(const QString& path, const QString& name) {
+    const QString native = QDir::toNativeSeparators(path);
+    return name.isEmpty() ? native : native + QStringLiteral(" [%1]").arg(name);
 }
 
 } // namespace trellwick

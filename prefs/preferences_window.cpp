@@ -105,15 +105,9 @@ void PreferencesWindow::create_controls() {
 
     // The drive list starts on the drive of the working directory, which is
     // where the directory list starts too.
-    const QString current_root = drive_root_of(QDir::currentPath());
     for (const DriveRoot& root : drive_roots())
         Drive1->addItem(root.text, root.path);
-    int current = Drive1->findData(current_root);
-    if (current < 0) {
-        Drive1->addItem(QDir::toNativeSeparators(current_root), current_root);
-        current = Drive1->count() - 1;
-    }
-    Drive1->setCurrentIndex(current);
+    Drive1->setCurrentIndex(Drive1->findData(drive_root_of(QDir::currentPath())));
 }
 
 void PreferencesWindow::set_tab_order() {
@@ -132,10 +126,9 @@ void PreferencesWindow::show_settings() {
     activateWindow();
 }
 
-void PreferencesWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (event->isAccepted())
-        emit closed();
+// A close event comes accepted, and nothing here refuses it.
+void PreferencesWindow::closeEvent(QCloseEvent*) {
+    emit closed();
 }
 
 void PreferencesWindow::cmd_quorvel_Click() {

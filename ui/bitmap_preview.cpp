@@ -13,14 +13,16 @@ namespace {
 QImage load_preview(const QString& path, const QSize& box) {
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() ||
-        static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
+    if (static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
         return {};
+    const QImage image = reader.read(); // fails where the size can't be read
+    if (image.isNull())
+        return image;
     // A small bitmap is enlarged pixel by pixel, so that its pixels stay
     // sharp; a large one is reduced smoothly.
     const bool enlarged = size.width() <= box.width() && size.height() <= box.height();
-    return reader.read().scaled(box, Qt::KeepAspectRatio,
-                                enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+    return image.scaled(box, Qt::KeepAspectRatio,
+                        enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 
 } // namespace

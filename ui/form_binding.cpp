@@ -3,7 +3,6 @@
 #include "conversion/macro_types.h"
 #include "locale_text/code_page.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -83,21 +82,8 @@ void show_form(const ConversionForm& form, const MainWindowControls& controls) {
     show_path(controls.txt_api, form.txt_api);
     show_text(controls.txt_name, form.txt_name);
     show_text(controls.txt_bmp, form.txt_bmp);
-    show_text(controls.txt_typeother, form.txt_typeother);
-    const auto boxes = controls.description_boxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        show_text(boxes[i], form.txt_up[i].text);
-        set_grey(boxes[i], form.txt_up[i].grey);
-    }
-    if (form.opt_asd2t.value_or(-1) != controls.opt_asd2t->checkedId()) {
-        if (QAbstractButton* chosen = controls.opt_asd2t->checkedButton()) {
-            controls.opt_asd2t->setExclusive(false);
-            chosen->setChecked(false);
-            controls.opt_asd2t->setExclusive(true);
-        }
-        if (form.opt_asd2t)
-            controls.opt_asd2t->button(*form.opt_asd2t)->setChecked(true);
-    }
+    for (std::size_t i = 0; i < form.txt_up.size(); ++i)
+        set_grey(controls.description_boxes()[i], form.txt_up[i].grey);
     controls.frm_asd2t->setVisible(form.frm_asd2t_visible);
     controls.frm_up->setVisible(form.frm_up_visible);
 }

@@ -28,9 +28,10 @@ std::string to_code_page_lossy(const QString& text);
 // keeps (filetitle, usage, the open files) are left alone.
 void read_form(const MainWindowControls& controls, ConversionForm& form);
 
-// Sets every control whose value differs from the form's. A text that the step
-// left as it was is not touched, so characters that the code page can't hold
-// stay in boxes that no step writes.
+// Shows what a step changes: the two paths, the proposed name and bitmap, the
+// grey description boxes and the two frames. A text that the step left as it
+// was is not touched, so characters that the code page can't hold stay in the
+// boxes.
 void show_form(const ConversionForm& form, const MainWindowControls& controls);
 
 // The warning for the first text that the Macro information step would write

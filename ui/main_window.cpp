@@ -26,17 +26,17 @@ namespace {
 // The one local API or SCM macro that a drag carries, or nothing.
 std::optional<QString> dropped_macro(const QMimeData* data) {
     const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
+    if (urls.size() != 1)
         return std::nullopt;
+    // Empty, and so no macro, for a URL that is no local file.
     const QString path = urls.front().toLocalFile();
     return macro_kind(path) ? std::optional<QString>(path) : std::nullopt;
 }
 
+// A drag comes ignored until a window accepts it.
 void answer_drag(QDragMoveEvent* event) {
     if (dropped_macro(event->mimeData()))
         event->acceptProposedAction();
-    else
-        event->ignore();
 }
 
 } // namespace
@@ -124,11 +124,10 @@ void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+    // A drop that its drag entry refused comes ignored already.
     const std::optional<QString> path = dropped_macro(event->mimeData());
-    if (!path) {
-        event->ignore();
+    if (!path)
         return;
-    }
     event->acceptProposedAction();
     if (macro_kind(*path) == MacroKind::Api)
         take_api_file(chosen_file(*path));

@@ -16,8 +16,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
-#include <utility>
-#include <vector>
+#include <iterator>
 
 namespace trellwick {
 namespace {
@@ -52,31 +51,14 @@ void fit_wrapped_label(QLabel* label) {
     }
 }
 
-struct OptionPlace {
-    QRect place;
-    int tab_index;
-};
-
 // The macro types: 0 to 7 in the left column, 8 to 15 in the right, 16 below.
-constexpr std::array<OptionPlace, 17> kOptionPlaces{{
-    {twips(120, 1440, 3735, 255), 8},
-    {twips(120, 1800, 2895, 255), 9},
-    {twips(120, 2160, 3375, 255), 10},
-    {twips(120, 2520, 3375, 255), 21},
-    {twips(120, 2880, 3375, 255), 22},
-    {twips(120, 3240, 3375, 255), 23},
-    {twips(120, 3600, 3375, 255), 24},
-    {twips(120, 3960, 3375, 255), 11},
-    {twips(3480, 1440, 3375, 255), 12},
-    {twips(3480, 1800, 3375, 255), 13},
-    {twips(3480, 2160, 3375, 255), 14},
-    {twips(3480, 2520, 3375, 255), 15},
-    {twips(3480, 2880, 3375, 255), 16},
-    {twips(3480, 3240, 3375, 255), 17},
-    {twips(3480, 3600, 3375, 255), 18},
-    {twips(3480, 3960, 3375, 255), 19},
-    {twips(120, 4320, 2175, 255), 42},
-}};
+constexpr std::array<QRect, 17> kOptionPlaces{
+    twips(120, 1440, 3735, 255),  twips(120, 1800, 2895, 255),  twips(120, 2160, 3375, 255),
+    twips(120, 2520, 3375, 255),  twips(120, 2880, 3375, 255),  twips(120, 3240, 3375, 255),
+    twips(120, 3600, 3375, 255),  twips(120, 3960, 3375, 255),  twips(3480, 1440, 3375, 255),
+    twips(3480, 1800, 3375, 255), twips(3480, 2160, 3375, 255), twips(3480, 2520, 3375, 255),
+    twips(3480, 2880, 3375, 255), twips(3480, 3240, 3375, 255), twips(3480, 3600, 3375, 255),
+    twips(3480, 3960, 3375, 255), twips(120, 4320, 2175, 255)};
 
 constexpr QRect kPictureBox = twips(4920, 240, 3900, 3900);
 constexpr int kRightColumnLeft = twips(3480, 0, 0, 0).left();
@@ -93,7 +75,6 @@ void MainWindowControls::setup_controls(QMainWindow* window) {
     window->setFont(font);
 
     auto* client = new QWidget(window);
-    client->setObjectName(QStringLiteral("client_area"));
     client->setFixedSize(kClientWidth, kClientHeight);
     window->setCentralWidget(client);
     // No handling for a change of size: the window keeps the client area.
@@ -145,7 +126,7 @@ void MainWindowControls::create_type_options() {
     opt_asd2t = new QButtonGroup(frm_asd2t);
     opt_asd2t->setObjectName(QStringLiteral("opt_asd2t"));
     for (int index = 0; index < static_cast<int>(kOptionPlaces.size()); ++index) {
-        const QRect& place = kOptionPlaces[static_cast<std::size_t>(index)].place;
+        const QRect& place = kOptionPlaces[static_cast<std::size_t>(index)];
         // The left column ends where the right one starts, the right column
         // where the picture box starts.
         const int right_limit =
@@ -202,24 +183,24 @@ void MainWindowControls::create_menu(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     mnu_pref = bar->addAction(QStringLiteral("Preferences"));
     mnu_pref->setObjectName(QStringLiteral("mnu_pref"));
-    mnu_pref->setMenuRole(QAction::NoRole);
     mnu_help = bar->addAction(QStringLiteral("Help"));
     mnu_help->setObjectName(QStringLiteral("mnu_help"));
-    mnu_help->setMenuRole(QAction::NoRole);
 }
 
+// By tab index; labels, frames and the picture box take no focus. The type
+// buttons 3 to 6 come after "Continue".
 void MainWindowControls::set_tab_order() {
-    std::vector<std::pair<int, QWidget*>> order = {
-        {0, cmd_BrwApi}, {1, txt_api},   {2, cmd_ApiScm}, {3, txt_scm},        {4, cmd_BrwSCM},
-        {20, cmd_asd2t}, {26, txt_name}, {28, txt_bmp},   {41, txt_typeother}, {34, txt_up1},
-        {35, txt_up2},   {36, txt_up3},  {37, txt_up4},   {39, cmd_up}};
-    for (std::size_t index = 0; index < kOptionPlaces.size(); ++index)
-        order.emplace_back(kOptionPlaces[index].tab_index,
-                           opt_asd2t->button(static_cast<int>(index)));
-    std::sort(order.begin(), order.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    const auto option = [this](int index) -> QWidget* {
+        return opt_asd2t->button(index);
+    };
+    QWidget* const order[] = {
+        cmd_BrwApi, txt_api,       cmd_ApiScm, txt_scm,   cmd_BrwSCM, option(0),  option(1),
+        option(2),  option(7),     option(8),  option(9), option(10), option(11), option(12),
+        option(13), option(14),    option(15), cmd_asd2t, option(3),  option(4),  option(5),
+        option(6),  txt_name,      txt_bmp,    txt_up1,   txt_up2,    txt_up3,    txt_up4,
+        cmd_up,     txt_typeother, option(16)};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace trellwick

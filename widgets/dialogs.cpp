@@ -4,67 +4,50 @@
 #include <QMessageBox>
 
 namespace trellwick {
+namespace {
 
-bool QtDialogs::message(QWidget* parent, const Message& message) {
-    QMessageBox box(parent);
-    box.setWindowTitle(message.title);
-    box.setText(message.text);
-    switch (message.icon) {
-    case MessageIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case MessageIcon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageIcon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    }
-    if (message.buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return true;
-}
-
+// Sets up Qt's file dialog for the request. "*.*" lists every file, names
+// without a dot included, as it does in the platform's own dialogs on Windows,
+// though Qt matches it only against names with a dot: each filter gets the
+// patterns of its caption's brackets once more, "*.*" made "*", in a last pair
+// of brackets that the dialog doesn't show, so the user sees the caption as it is.
 void prepare_file_dialog(QFileDialog& dialog, const FileRequest& request) {
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // Qt matches "*.*" only against names with a dot. Each filter gets the
-    // patterns to match in a last pair of brackets that the dialog doesn't
-    // show, so the user still sees the caption as it is.
     QStringList filters;
     for (const QString& caption : request.filters) {
-        const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
-        const qsizetype close = caption.lastIndexOf(QLatin1Char(')'));
-        QStringList patterns;
-        if (open >= 0 && close > open)
-            patterns =
-                caption.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (QString& pattern : patterns) {
-            if (pattern == QStringLiteral("*.*"))
-                pattern = QStringLiteral("*");
-        }
-        filters.append(caption + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')'));
+        QString patterns = caption.mid(caption.lastIndexOf(QLatin1Char('(')));
+        filters.append(caption + QLatin1Char(' ') +
+                       patterns.replace(QStringLiteral("*.*"), QStringLiteral("*")));
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(request.selected_filter));
-    if (!request.proposed_path.isEmpty())
-        dialog.selectFile(request.proposed_path);
+    dialog.selectFile(request.proposed_path);
 }
 
+} // namespace
+
+bool QtDialogs::message(QWidget* parent, const Message& message) {
+    // In the order of MessageIcon.
+    constexpr QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Warning,
+                                           QMessageBox::Question};
+    const bool yes_no = message.buttons == MessageButtons::YesNo;
+    QMessageBox box(icons[static_cast<int>(message.icon)], message.title, message.text,
+                    yes_no ? QMessageBox::Yes | QMessageBox::No
+                           : QMessageBox::StandardButtons(QMessageBox::Ok),
+                    parent);
+    // Escape answers No by itself, the one button with that role.
+    if (yes_no)
+        box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() != QMessageBox::No;
+}
+
+// The dialog's own file mode, AnyFile, takes names of files that don't exist yet.
 std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent, request.title, request.directory);
     prepare_file_dialog(dialog, request);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace trellwick

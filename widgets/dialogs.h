@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <optional>
 
-class QFileDialog;
 class QWidget;
 
 namespace trellwick {
@@ -46,11 +45,6 @@ public:
         message(parent, {text, MessageIcon::Exclamation, MessageButtons::Ok});
     }
 };
-
-// Sets up Qt's file dialog for the request. "*.*" lists every file, names
-// without a dot included, as it does in the platform's own dialogs on Windows;
-// the filters keep their captions.
-void prepare_file_dialog(QFileDialog& dialog, const FileRequest& request);
 
 // The real dialogs: QMessageBox and QFileDialog.
 class QtDialogs final : public Dialogs {

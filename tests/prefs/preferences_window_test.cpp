@@ -2,6 +2,7 @@
 // keys in a fresh working directory that holds alpha/, beta/ and beta/inner/.
 
 #include "prefs/directory_list.h"
+#include "prefs/drive_roots.h"
 #include "prefs/preferences_window.h"
 #include "scripted_dialogs.h"
 #include "settings/settings_file.h"
@@ -9,10 +10,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
@@ -27,11 +30,11 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(work_.path()) && QDir().mkpath("alpha") &&
                     QDir().mkpath("beta/inner"));
         cwd_ = QDir::currentPath();
-        window_ = new PreferencesWindow(dialogs_, settings_);
+        window_ = std::make_unique<PreferencesWindow>(dialogs_, settings_);
         window_->show_settings();
     }
     void TearDown() override {
-        delete window_;
+        window_.reset();
         QDir::setCurrent(QDir::tempPath());
     }
     template <typename Widget = QWidget> Widget* child(const char* name) const {
@@ -45,35 +48,35 @@ protected:
         QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton);
     }
     DirectoryList* list() const { return child<DirectoryList>("Dir1"); }
-    // The entry in the given row, counted from the top of the tree.
-    QTreeWidgetItem* item(int row) const {
-        QTreeWidgetItemIterator it(list());
-        for (; row > 0 && *it; --row)
-            ++it;
-        return *it;
+    QList<QTreeWidgetItem*> items() const {
+        QList<QTreeWidgetItem*> all;
+        for (QTreeWidgetItemIterator it(list()); *it; ++it)
+            all.append(*it);
+        return all;
     }
-    // The entries below the working directory, each parent above it as "^".
+    // The entries from the top, below the working directory as the rest of
+    // their paths, each parent above it as "^".
     QStringList entries() const {
         QStringList paths;
-        for (QTreeWidgetItemIterator it(list()); *it; ++it) {
-            const QString path = DirectoryList::entry_path(*it);
+        for (const QTreeWidgetItem* item : items()) {
+            const QString path = DirectoryList::entry_path(item);
             paths.append(path.startsWith(cwd_) ? path.mid(cwd_.size()) : "^");
         }
         return paths;
     }
     // A click, then a second press that arrives as a double click, then its release.
     void double_click(int row) const {
-        const QPoint at = list()->visualItemRect(item(row)).center();
+        const QPoint at = list()->visualItemRect(items().value(row)).center();
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, at);
     }
 
     QTemporaryDir work_;
-    QString cwd_;
     ScriptedDialogs dialogs_;
     Settings settings_;
-    PreferencesWindow* window_ = nullptr;
+    std::unique_ptr<PreferencesWindow> window_;
+    QString cwd_;
 };
 
 // Captions that don't fit their places take the free room up to the boxes.
@@ -114,7 +117,7 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         {"missing", "/a", "/s", "Cannot create missing/quorvel.ini: No such file or directory", ""},
         {".", " ", "  /s\u00e9\u20ac ", "", ".\r\n \r\n  /s\xe9\x80 \r\n"},
     };
-    QSignalSpy saved(window_, &PreferencesWindow::saved);
+    QSignalSpy saved(window_.get(), &PreferencesWindow::saved);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message);
         child<QLineEdit>("txt_quorveldir")->setText(row.progdir);
@@ -122,8 +125,6 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         child<QLineEdit>("txt_scdir")->setText(row.scmdir);
         click("Command2");
         EXPECT_EQ(dialogs_.texts().value(0), QString::fromUtf8(row.message));
-        for (const ShownMessage& shown : dialogs_.messages)
-            EXPECT_EQ(shown.parent, window_);
         EXPECT_EQ(window_->isVisible(), !dialogs_.texts().isEmpty());
         QFile file("quorvel.ini");
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "", row.file);
@@ -131,9 +132,7 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         EXPECT_EQ(saved.count(), row.file.isEmpty() ? 0 : 1);
         dialogs_.messages.clear();
     }
-    delete window_; // a new window is filled from the saved values
-    window_ = new PreferencesWindow(dialogs_, settings_);
-    window_->show_settings();
+    window_->show_settings(); // edits not saved are dropped
     EXPECT_EQ(boxes(), ".| |  /s\u00e9\u20ac ");
 }
 
@@ -142,7 +141,7 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
 TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirectory) {
     EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isHidden());
     EXPECT_EQ(entries().join(' '), QString("^ ").repeated(cwd_.count('/')) + " /alpha /beta");
-    EXPECT_EQ(list()->currentItem()->toolTip(0) + '|' + item(0)->text(0), cwd_ + "|/");
+    EXPECT_EQ(list()->currentItem()->toolTip(0) + '|' + items()[0]->text(0), cwd_ + "|/");
     click("cmd_quorvel");
     click("cmd_scm");
     EXPECT_TRUE(child<QGroupBox>("frm_chdir")->isVisible());
@@ -153,18 +152,19 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     click("cmd_quorvel");
     double_click(entries().indexOf("/beta"));
     EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
-    // A tree: each entry, icon and all, stands further in than its parent; the
-    // open directory and its parents show one icon, its subdirectories another.
+    // The open directory and its parents show one icon, its subdirectories another.
     const int open = entries().indexOf("/beta");
-    for (int row = 1; row <= open + 1; ++row)
-        EXPECT_GT(list()->visualItemRect(item(row)).left(),
-                  list()->visualItemRect(item(row - 1)).left());
     const auto icon = [&](int row) {
-        return item(row)->icon(0).pixmap(16).toImage();
+        return items()[row]->icon(0).pixmap(16).toImage();
     };
     EXPECT_EQ(icon(open - 1), icon(open));
     EXPECT_NE(icon(open), icon(open + 1));
-    list()->setCurrentItem(item(entries().indexOf("/beta/inner")));
+    // Nothing folds, and the root stands at the edge without a branch mark or header.
+    QTest::keyClick(list(), Qt::Key_Left);
+    EXPECT_FALSE(list()->visualItemRect(items().last()).isEmpty());
+    EXPECT_EQ(list()->visualItemRect(items()[0]).topLeft(), QPoint(0, 0));
+    EXPECT_TRUE(list()->header()->isHidden());
+    list()->setCurrentItem(items()[entries().indexOf("/beta/inner")]);
     click("Command1");
     EXPECT_EQ(boxes(), cwd_ + "/beta||" + cwd_);
 
@@ -186,9 +186,34 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     drives->addItem("beta", cwd_ + "/beta/");
     drives->setCurrentIndex(drives->count() - 1);
     EXPECT_EQ(list()->current_path(), cwd_ + "/beta");
+    // Deep down, the open directory shows with as many parents above it as fit.
+    QDir().mkpath(cwd_ + "/d/d/d/d/d/d/d/d/d/d/d/d");
+    drives->addItem("deep", cwd_ + "/d/d/d/d/d/d/d/d/d/d/d/d");
+    drives->setCurrentIndex(drives->count() - 1);
+    for (int up = 0; up < 2; ++up) { // then two levels up
+        const QRect open = list()->visualItemRect(list()->currentItem());
+        EXPECT_TRUE(list()->viewport()->rect().contains(open) &&
+                    open.bottom() + open.height() > list()->viewport()->height());
+        QTest::keyClick(list(), Qt::Key_Up);
+        QTest::keyClick(list(), Qt::Key_Up);
+        QTest::keyClick(list(), Qt::Key_Return);
+    }
     drives->setCurrentIndex(0);
     EXPECT_EQ(list()->current_path(), "/");
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// A volume shows its name; the drive list starts on the working directory's
+// volume, also when that isn't the first.
+TEST_F(PreferencesWindowTest, DriveListStartsOnTheWorkingDirectorysVolume) {
+    EXPECT_EQ(drive_text("/media/usb", "STICK") + '|' + drive_text("/", ""),
+              "/media/usb [STICK]|/");
+    QTemporaryDir shm("/dev/shm/trellwick-XXXXXX");
+    if (!shm.isValid() || QStorageInfo(shm.path()).rootPath() != "/dev/shm")
+        GTEST_SKIP() << "/dev/shm is no volume of its own here";
+    ASSERT_TRUE(QDir::setCurrent(shm.path()));
+    const PreferencesWindow window(dialogs_, settings_);
+    EXPECT_EQ(window.findChild<QComboBox*>("Drive1")->currentData(), "/dev/shm");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Whole conversions through the window: the worked example, the one-click path
 // of a macro without user parameters, each warning of steps 2 and 3, the
-// overwrite question, the file choosers and the bitmap preview.
+// overwrite question, the file choosers, dropped files and the bitmap preview.
 
 #include "main_window_fixture.h"
 
@@ -23,12 +23,12 @@ protected:
         click("cmd_BrwApi");
         click("cmd_ApiScm");
     }
-    const QByteArray worked_example_ = read_file(TRELLWICK_TEST_DATA "/worked_example.api");
+    QSize preview() const { return control<QLabel>("pic_bmp")->pixmap().size(); }
 };
 
 TEST_F(MainWindowFlowTest, WholeConversionWritesTheScmMacro) {
     start();
-    to_step_two("hangar.api", worked_example_);
+    to_step_two("hangar.api", read_file(TRELLWICK_TEST_DATA "/worked_example.api"));
     EXPECT_EQ(text("txt_scm") + '|' + text("txt_name") + '|' + text("txt_bmp"),
               path("scm/hangar.scm") + "|hangar|hangar.bmp");
     EXPECT_EQ(step(), 2);
@@ -66,11 +66,7 @@ TEST_F(MainWindowFlowTest, MacroWithoutUserParametersFinishesInOneClick) {
     EXPECT_EQ(dialogs_.texts(), QStringList());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QString::number(step()) + greys() + text("txt_api") + text("txt_scm"), "1gggg");
-    EXPECT_EQ(read_file("scm/tree.scm"),
-              ";ASDesign Compatible Macro\r\n;Name=tree, Type=Aircraft, Bitmap=tree.bmp, \\\r\n"
-              ";FixedLength= 0 , FixedWidth= 0 , autoscale \\\r\n;Latitude, Longitude, Scale=1, "
-              "\\\r\n;\\\r\n;\\\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n"
-              "RefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n");
+    EXPECT_TRUE(read_file("scm/tree.scm").endsWith("\r\nRefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n"));
 }
 
 // Each row fills step 2 of a macro using %6 and %8 and continues; a row with
@@ -129,7 +125,7 @@ TEST_F(MainWindowFlowTest, ExistingDestinationIsAskedAboutYesGoesOnNoEmptiesIt) 
         start();
         write_file("scm/hangar.scm", "old");
         dialogs_.answers.push_back(yes);
-        to_step_two("hangar.api", worked_example_);
+        to_step_two("hangar.api", "RefPoint( 7 :1 1 %1 %2 )\r\n");
         const ShownMessage& question = dialogs_.messages.front();
         EXPECT_EQ(std::tuple(question.message.icon, question.message.buttons, question.busy),
                   std::tuple(MessageIcon::None, MessageButtons::YesNo, false));
@@ -143,111 +139,100 @@ TEST_F(MainWindowFlowTest, ExistingDestinationIsAskedAboutYesGoesOnNoEmptiesIt) 
     }
 }
 
-// What each chooser is asked and the paths it leaves; a cancel changes nothing.
-TEST_F(MainWindowFlowTest, FileChoosersProposeAndRemember) {
+// What each chooser is asked and the paths it leaves, a cancel changing
+// nothing; a dropped .api or .scm file is taken anywhere on the window as its
+// chooser would take it, anything else is refused.
+TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
     struct Row {
-        const char *button, *answer, *proposed, *api, *scm;
-    };
-    const Row rows[] = {
-        {"cmd_BrwApi", "/e/a.api.api", "", "/e/a.api.api", "scm/a.scm.scm"},
-        {"cmd_BrwSCM", "/o/My.API", "/e/a.api.api", "/e/a.api.api", "/o/My.API"},
-        {"cmd_BrwApi", nullptr, "/o/My.API", "/e/a.api.api", "/o/My.API"},
-        {"cmd_BrwApi", "/e/HOUSE.API", "/o/My.API", "/e/HOUSE.API", "scm/HOUSE.API"},
-    };
-    start();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.proposed);
-        dialogs_.files.push_back(row.answer);
-        click(row.button);
-        const FileRequest& asked = dialogs_.requests.back();
-        const QString kind = row.button == QStringLiteral("cmd_BrwApi") ? "API" : "SCM";
-        EXPECT_EQ(asked.title + '|' + asked.filters.join('|') + '|' + asked.directory,
-                  "Select " + kind + " file|" + kind + " macro (*." + kind.toLower() +
-                      ")|All files (*.*)|" + path(kind.toLower()));
-        EXPECT_EQ(asked.selected_filter, 0);
-        EXPECT_EQ(asked.proposed_path, row.proposed);
-        EXPECT_EQ(text("txt_api") + '|' + text("txt_scm"), row.api + ('|' + path(row.scm)));
-    }
-}
-
-// A dropped .api or .scm file fills the fields as its chooser would, in any
-// step; anything else is ignored.
-TEST_F(MainWindowFlowTest, DroppedMacrosFillTheFieldsAsTheirChoosersWould) {
-    start();
-    for (const char* name : {"tower.api", "HANGAR.API", "depot.scm", "notes.txt"})
-        write_file(name, "EndA\r\n");
-    QDir().mkdir("folder.api");
-    to_step_two("house.api", "EndA\r\n");
-    struct Row {
-        const char *file, *target;
+        const char *where, *file, *proposed, *api, *scm;
         bool taken;
-        QString api, scm;
     };
     const Row rows[] = {
-        {"tower.api", nullptr, true, path("tower.api"), path("scm/tower.scm")},
-        {"HANGAR.API", "txt_name", true, path("HANGAR.API"), path("scm/HANGAR.API")},
-        {"depot.scm", "txt_bmp", true, path("HANGAR.API"), path("depot.scm")},
-        {"notes.txt", "txt_api", false, path("HANGAR.API"), path("depot.scm")},
-        {"folder.api", nullptr, false, path("HANGAR.API"), path("depot.scm")},
+        {"cmd_BrwApi", "e/a.api.api", "", "e/a.api.api", "scm/a.scm.scm", true},
+        {"cmd_BrwSCM", "o/My.API", "e/a.api.api", "e/a.api.api", "o/My.API", true},
+        {"cmd_BrwApi", nullptr, "o/My.API", "e/a.api.api", "o/My.API", false},
+        {"cmd_BrwApi", "e/house.API", "o/My.API", "e/house.API", "scm/house.API", true},
+        {"frm_main", "TOWER.API", nullptr, "TOWER.API", "scm/TOWER.API", true},
+        {"txt_name", "depot.scm", nullptr, "TOWER.API", "depot.scm", true},
+        {"txt_api", "notes.txt", nullptr, "TOWER.API", "depot.scm", false},
+        {"txt_bmp", "folder.api", nullptr, "TOWER.API", "depot.scm", false},
+        {"txt_typeother", "~Kiosks", nullptr, "TOWER.API", "depot.scm", true}, // text only
     };
+    start();
+    write_file("TOWER.API", "RefPoint( 7 :1 1 %1 %2 )\r\n");
+    QDir().mkdir("folder.api");
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.file);
-        QWidget* target = row.target ? control(row.target) : window_.get();
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path(row.file))});
-        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
-        if (enter.isAccepted())
-            QApplication::sendEvent(target, &drop);
-        EXPECT_EQ(enter.isAccepted() && drop.isAccepted(), row.taken);
+        SCOPED_TRACE(row.where);
+        const QString file = row.file ? path(row.file) : QString();
+        if (row.proposed) {
+            dialogs_.files.push_back(file);
+            click(row.where);
+            const FileRequest& asked = dialogs_.requests.back();
+            const QString kind = row.where[7] == 'A' ? "API" : "SCM";
+            EXPECT_EQ(asked.title + '|' + asked.filters.join('|') + '|' + asked.directory + '|' +
+                          QString::number(asked.selected_filter) + '|' + asked.proposed_path,
+                      "Select " + kind + " file|" + kind + " macro (*." + kind.toLower() +
+                          ")|All files (*.*)|" + path(kind.toLower()) + "|0|" +
+                          (*row.proposed ? path(row.proposed) : ""));
+        } else {
+            QMimeData data; // as file managers offer it, with the path as text
+            data.setText(row.file[0] == '~' ? QString(row.file + 1) : file);
+            if (row.file[0] != '~')
+                data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDragMoveEvent move(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(3, 3), Qt::CopyAction, &data, Qt::LeftButton, {});
+            for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
+                QApplication::sendEvent(row.where[0] == 'f' ? window_.get() : control(row.where),
+                                        event);
+            EXPECT_EQ(enter.isAccepted() && move.isAccepted() && drop.isAccepted(), row.taken);
+        }
         EXPECT_EQ(text("txt_api") + '|' + text("txt_scm") + '|' + text("txt_name"),
-                  row.api + '|' + row.scm + "|house");
-        EXPECT_EQ(step(), 2);
+                  path(row.api) + '|' + path(row.scm) + '|');
     }
-    EXPECT_TRUE(dialogs_.messages.empty());
-    EXPECT_EQ(dialogs_.requests.size(), 1u);
     click("cmd_ApiScm"); // the proposals follow the file dropped last
     EXPECT_EQ(text("txt_name"), "depot");
 }
 
-// Bitmap names are looked up beside the SCM file at every change of the name.
+// Bitmap names are looked up beside the SCM file at every change of the name;
+// a bitmap that fits is enlarged by the nearest pixel, any other reduced
+// smoothly, so that black and white pixels in turn stay black or white, or blend.
 TEST_F(MainWindowFlowTest, PreviewShowsWhatCanBeShown) {
-    QImage image(8, 4, QImage::Format_RGB32);
-    ASSERT_TRUE(image.save(path("scm/house.bmp")) && image.save(path("scm/house.png")));
+    QImage checks(1000, 200, QImage::Format_RGB32);
+    for (int y = 0; y < checks.height(); ++y) {
+        for (int x = 0; x < checks.width(); ++x)
+            checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+    ASSERT_TRUE(checks.save(path("scm/wide.png")) &&
+                checks.copy(0, 0, 4, 2).save(path("scm/small.bmp")));
     write_file("scm/text.bmp", "not a picture");
     start();
     type("txt_scm", path("scm/house.scm"));
-    for (const auto& [name, width] : {std::pair{"house.bm", 0},
-                                      {"house.bmp", 258},
-                                      {"text.bmp", 0},
-                                      {"house.png", 258},
-                                      {"", 0},
-                                      {"missing.bmp", 0}}) {
+    for (const auto& [name, size, sharp] : {std::tuple{"small.bm", QSize(0, 0), false},
+                                            {"small.bmp", QSize(258, 129), true},
+                                            {"text.bmp", QSize(0, 0), false},
+                                            {"wide.png", QSize(258, 51), false},
+                                            {"", QSize(0, 0), false}}) {
         type("txt_bmp", name);
-        EXPECT_EQ(control<QLabel>("pic_bmp")->pixmap().size(), QSize(width, width / 2)) << name;
-    }
-    // Small bitmaps are enlarged by the nearest pixel, large ones reduced
-    // smoothly: black and white pixels in turn stay black or white, or blend.
-    for (const auto& [size, sharp] : {std::pair{4, true}, {1000, false}}) {
-        QImage checks(size, size, QImage::Format_RGB32);
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x)
-                checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-        }
-        ASSERT_TRUE(checks.save(path("scm/checks.bmp")));
-        type("txt_bmp", "");
-        type("txt_bmp", "checks.bmp");
+        EXPECT_EQ(preview(), size) << name;
         const QImage shown = control<QLabel>("pic_bmp")->pixmap().toImage();
-        const int grey = qGray(shown.pixel(shown.width() / 2 + 1, shown.height() / 2 + 1));
-        EXPECT_EQ(grey == 0 || grey == 255, sharp) << size << " " << grey;
+        const int grey = shown.isNull() ? 0 : qGray(shown.pixel(130, 20));
+        EXPECT_EQ(grey == 0 || grey == 255, sharp || shown.isNull()) << name << " " << grey;
     }
+    type("txt_scm", "/house.scm"); // the root directory
+    type("txt_bmp", path("scm/small.bmp").mid(1));
+    EXPECT_EQ(preview(), QSize(258, 129));
     type("txt_scm", "house.scm"); // no directory: nothing is shown
-    type("txt_bmp", "house.bmp");
-    EXPECT_TRUE(control<QLabel>("pic_bmp")->pixmap().isNull());
-    // Convert proposes the name it already has beside a new SCM path: the preview follows.
-    to_step_two("house.api", "EndA\r\n");
-    EXPECT_EQ(control<QLabel>("pic_bmp")->pixmap().size(), QSize(258, 129));
+    type("txt_bmp", "small.bmp");
+    EXPECT_EQ(preview(), QSize(0, 0));
+    // Convert proposes the name it already has beside a new SCM path: the
+    // preview follows; a declined Convert leaves it.
+    to_step_two("small.api", "EndA\r\n");
+    EXPECT_EQ(preview(), QSize(258, 129));
+    write_file("scm/small.scm", "old");
+    dialogs_.answers.push_back(false);
+    click("cmd_ApiScm");
+    EXPECT_EQ(text("txt_scm") + '|' + QString::number(preview().width()), "|258");
 }
 
 } // namespace

@@ -2,67 +2,82 @@
 // main window, closing, and where the controls stand.
 
 #include "main_window_fixture.h"
+#include "ui/program.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace trellwick {
 namespace {
 
 using MainWindowStartTest = MainWindowTest;
 
-// A settings file that isn't three fields counts as missing: the Preferences
-// window comes up alone, and nothing is said.
-TEST_F(MainWindowStartTest, SettingsFileDecidesTheFirstWindow) {
-    for (const QByteArray& ini : {QByteArray("/p\r\n/a\r\n"), QByteArray(70000, 'x'),
-                                  QByteArray("/p\r\n/a\r\n/scm dir\r\n")}) {
-        write_file("quorvel.ini", ini);
-        const bool main_first = start(false).isVisible();
-        EXPECT_EQ(main_first, ini.endsWith("dir\r\n"));
-        EXPECT_EQ(preferences() != nullptr, !main_first);
-        EXPECT_EQ(settings_.scmdir(), main_first ? "/scm dir" : "");
+// Counts the times a window is brought to the front.
+struct Raises : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::ZOrderChange;
+        return false;
     }
-    EXPECT_TRUE(dialogs_.messages.empty());
-    EXPECT_EQ(step(), 1);
-    EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
-}
+};
 
-TEST_F(MainWindowStartTest, WithoutSettingsWaitsForPreferencesThenSavingShowsTheMainWindow) {
+// Closing the Preferences window that waits alone ends the program; saving it
+// shows the main window. From the menu it comes back in front, and saving
+// brings the main window to the front; Convert closes it under the wait
+// cursor, and closing the main window ends the program and takes it along.
+TEST_F(MainWindowStartTest, PreferencesFirstThenBesideTheMainWindow) {
+    QSignalSpy first_ended(&start(false), &MainWindow::closed);
+    preferences()->close();
+    EXPECT_TRUE(first_ended.count() == 1 && !window_->isVisible());
+
     MainWindow& main = start(false);
+    QSignalSpy ended(&main, &MainWindow::closed);
     PreferencesWindow* prefs = preferences();
-    ASSERT_TRUE(prefs && prefs->isVisible() && !main.isVisible());
+    Raises main_raises, prefs_raises;
+    main.installEventFilter(&main_raises);
+    prefs->installEventFilter(&prefs_raises);
+    const auto active = [] {
+        QApplication::processEvents();
+        return QApplication::activeWindow();
+    };
+    EXPECT_EQ(active(), prefs);
     for (const auto& [name, typed] : {std::pair{"txt_quorveldir", temp_.path()},
                                       {"txt_apdir", QString("/m/api")},
                                       {"txt_scdir", QString("/m/scm")}})
         QTest::keyClicks(prefs->findChild<QLineEdit*>(name), typed);
     QTest::mouseClick(prefs->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    EXPECT_TRUE(main.isVisible() && !prefs->isVisible());
+    EXPECT_TRUE(main.isVisible() && !prefs->isVisible() && main_raises.count == 1);
     EXPECT_EQ(read_file("quorvel.ini"), temp_.path().toUtf8() + "\r\n/m/api\r\n/m/scm\r\n");
 
     click_menu("mnu_pref"); // hidden, not gone
-    EXPECT_TRUE(preferences() == prefs && prefs->isVisible());
-    click("cmd_ApiScm"); // Convert closes it without saving
-    EXPECT_TRUE(preferences() == nullptr && main.isVisible());
+    main.activateWindow();
+    EXPECT_EQ(active(), &main);
+    click_menu("mnu_pref");
+    EXPECT_TRUE(preferences() == prefs && prefs->isVisible() && prefs_raises.count == 2);
+    EXPECT_EQ(active(), prefs);
+    QTest::mouseClick(prefs->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(main_raises.count == 2 && active() == &main);
+
+    click_menu("mnu_pref");
+    bool busy = false;
+    QObject::connect(prefs, &PreferencesWindow::closed, [&busy] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        busy = cursor && cursor->shape() == Qt::WaitCursor;
+    });
+    click("cmd_ApiScm");
+    EXPECT_TRUE(busy && preferences() == nullptr && main.isVisible() && ended.isEmpty());
     EXPECT_EQ(dialogs_.texts(), QStringList{"Please select a source and destination file"});
+    click_menu("mnu_pref");
+    main.close();
+    EXPECT_TRUE(ended.count() == 1 && preferences() == nullptr);
 }
 
-TEST_F(MainWindowStartTest, ClosingEndsTheProgramUnlessOnlyThePreferencesGo) {
-    for (const auto& [settings, close_main] :
-         {std::pair{false, false}, {true, false}, {true, true}}) {
-        MainWindow& main = start(settings);
-        QSignalSpy ended(&main, &MainWindow::closed);
-        if (settings)
-            click_menu("mnu_pref");
-        ASSERT_NE(preferences(), nullptr);
-        close_main ? main.close() : preferences()->close();
-        const bool ends = close_main || !settings;
-        EXPECT_EQ(ended.count(), ends ? 1 : 0);
-        EXPECT_TRUE(preferences() == nullptr && main.isVisible() == !ends);
-    }
-}
-
+// With settings the main window comes up alone, in Step 1, without a word.
 TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     start();
+    EXPECT_TRUE(dialogs_.messages.empty() && preferences() == nullptr && step() == 1);
+    EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
     EXPECT_EQ(window_->centralWidget()->size(), QSize(676, 669));
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
     QStringList captions{window_->objectName(), window_->windowTitle()};
@@ -79,6 +94,8 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
                                       {"opt_asd2t_7", QRect(8, 264, 224, 17)},
                                       {"opt_asd2t_8", QRect(232, 96, 96, 17)}})
         EXPECT_EQ(control(name)->geometry(), place) << name;
+    EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
+    EXPECT_EQ(control("frm_up")->contentsRect().top(), 15);  // the caption stands on the border
     // By tab index: labels, frames and the picture box take no focus.
     QStringList chain;
     for (QWidget* widget = control("cmd_BrwApi"); chain.size() < 31;
@@ -89,14 +106,18 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(chain.join(' '), "cmd_BrwApi txt_api cmd_ApiScm txt_scm cmd_BrwSCM 0 1 2 7 8 9 10 11 "
                                "12 13 14 15 cmd_asd2t 3 4 5 6 txt_name txt_bmp txt_up1 txt_up2 "
                                "txt_up3 txt_up4 cmd_up txt_typeother 16");
-    // Texts of any length, in every box of both windows.
-    click_menu("mnu_pref");
-    const QList<QLineEdit*> boxes = window_->findChildren<QLineEdit*>();
-    EXPECT_EQ(boxes.size(), 12);
-    for (QLineEdit* box : boxes) {
-        box->setText(QString(100000, 'x'));
-        EXPECT_EQ(box->text().size(), 100000) << box->objectName().toStdString();
-    }
+}
+
+// The program runs until its window, shown at start, is closed.
+TEST_F(MainWindowStartTest, ProgramEndsWithItsWindow) {
+    write_file("quorvel.ini", "/p\r\n/a\r\n/s\r\n");
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == "frm_main" && !(window->isVisible() && window->close()))
+                QApplication::exit(1);
+        }
+    });
+    EXPECT_EQ(run_main_window(), 0);
 }
 
 } // namespace

@@ -13,10 +13,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPalette>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,7 +29,6 @@ protected:
     }
     void TearDown() override {
         window_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QDir::setCurrent(QDir::tempPath());
     }
 
