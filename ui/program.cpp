@@ -12,8 +12,10 @@ int run_main_window() {
     QtDialogs dialogs;
     Settings settings;
     MainWindow window(settings, dialogs);
-    QObject::connect(&window, &MainWindow::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
     window.start();
+    // The program ends when its last window closes: the main window takes the
+    // Preferences window along, and the lone Preferences window of the first
+    // start is the last one.
     return QApplication::exec();
 }
 

@@ -6,6 +6,7 @@
 #include "qstring_printer.h"
 #include "widgets/dialogs.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <deque>
 #include <optional>
@@ -34,7 +35,8 @@ public:
     }
 
     bool message(QWidget* parent, const Message& message) override {
-        messages.push_back({message, parent, QGuiApplication::overrideCursor() != nullptr});
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        messages.push_back({message, parent, cursor && cursor->shape() == Qt::WaitCursor});
         const bool answer = answers.empty() || answers.front();
         if (!answers.empty())
             answers.pop_front();

@@ -123,6 +123,7 @@ TEST_F(MainWindowFlowTest, StepChecksWarnAndKeepTheStep) {
 TEST_F(MainWindowFlowTest, ExistingDestinationIsAskedAboutYesGoesOnNoEmptiesIt) {
     for (const bool yes : {true, false}) {
         start();
+        QGuiApplication::setOverrideCursor(Qt::CrossCursor); // not the window's to take away
         write_file("scm/hangar.scm", "old");
         dialogs_.answers.push_back(yes);
         to_step_two("hangar.api", "RefPoint( 7 :1 1 %1 %2 )\r\n");
@@ -135,6 +136,9 @@ TEST_F(MainWindowFlowTest, ExistingDestinationIsAskedAboutYesGoesOnNoEmptiesIt) 
         EXPECT_EQ(text("txt_scm"), yes ? path("scm/hangar.scm") : "");
         EXPECT_EQ(step(), yes ? 2 : 1);
         EXPECT_EQ(read_file("scm/hangar.scm"), "old");
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        EXPECT_EQ(cursor ? cursor->shape() : Qt::ArrowCursor, Qt::CrossCursor);
+        QGuiApplication::restoreOverrideCursor();
         dialogs_.messages.clear();
     }
 }
