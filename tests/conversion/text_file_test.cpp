@@ -79,6 +79,13 @@ TEST(LineReading, AReadErrorEndsTheReadingForGood) {
     EXPECT_FALSE(lines_reader.read_lines(lines, count) || line_reader.read_line(lines));
     EXPECT_EQ(lines_reader.error() + line_reader.error(), "Input/output errorInput/output error");
     EXPECT_FALSE(lines_reader.rewind() || line_reader.rewind());
+#ifdef __linux__
+    // A file that fails to read: the process's own memory from address 0.
+    const OpenedReader memory = open_text_file("/proc/self/mem");
+    ASSERT_TRUE(memory.reader);
+    EXPECT_FALSE(memory.reader->read_line(lines));
+    EXPECT_EQ(memory.reader->error(), "Input/output error");
+#endif
 }
 
 } // namespace
