@@ -103,6 +103,7 @@ TEST(SizeLine, FromTheExtentAndTheReferenceScale) {
         {"%sca|Points( 0|1\t2\t3|)", "FALLBACK"},
         {"%sca|Points( 0|1 2 3", "FALLBACK"},
         {"%sca|Points( 0|1e39 0 1|)", "FALLBACK"},
+        {"%sca|Points( 0|9 0 9|1.5x 0 1|)", "FALLBACK"},
         {"%sca|Points( 0|-3e38 0 1|3e38 0 1|)", "FALLBACK"},
         {"%sca|Points( 0|1 0 -3e38|1 0 3e38|)", "FALLBACK"},
         {k2by4, ";FixedLength=4, FixedWidth=8 \\"},
