@@ -65,10 +65,10 @@ std::string check(const Options& options) {
     if (options.output_dir) {
         if (options.files.empty())
             return "no API file given";
-    } else if (options.files.size() != 2) {
-        return options.files.size() < 2 ? "give an API file and an SCM file"
-                                        : "give one API file and one SCM file, or use "
-                                          "--output-dir DIR for several API files";
+    } else if (options.files.size() < 2) {
+        return "give an API file and an SCM file";
+    } else if (options.files.size() > 2) {
+        return "give one API file and one SCM file, or use --output-dir DIR for several API files";
     }
     return {};
 }
