@@ -11,6 +11,7 @@
 #include "conversion/steps.h"
 #include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
+#include "conversion_test_support.h"
 #include "fuzz_support.h"
 
 #include <algorithm>
@@ -20,14 +21,6 @@
 using namespace trellwick;
 
 namespace {
-
-class RecordingHost final : public Host {
-public:
-    void warn(const std::string& text) override { messages.push_back(text); }
-    bool confirm_overwrite(const std::string&) override { return true; }
-    void close_preferences() override {}
-    std::vector<std::string> messages;
-};
 
 // Lines of a file whose every line ends in CR LF; aborts on any other line end.
 std::size_t crlf_line_count(const std::string& text) {
@@ -58,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove(window_scm);
 
     // The window's three steps, every box filled.
-    RecordingHost host;
+    testing::RecordingHost host;
     const StepEnvironment environment{scratch() / "macro.temp", locale};
     ConversionForm form;
     form.txt_api = scratch() / "in.api";
@@ -103,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // and then nothing is written.
         messages.push_back(size_line.error);
         if (outcome != StepOutcome::Stopped || std::filesystem::exists(window_scm) ||
-            form.work_in || form.scm_out || messages != host.messages)
+            form.work_in || form.scm_out || messages != host.warnings)
             std::abort();
         return 0;
     }
@@ -117,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !writer.close().empty())
         std::abort();
     const std::string scm = read_all(window_scm);
-    if (outcome != StepOutcome::Finished || messages != host.messages ||
+    if (outcome != StepOutcome::Finished || messages != host.warnings ||
         scm != read_all(two_pass_scm) ||
         crlf_line_count(scm) != crlf_line_count(read_all(scratch() / "macro.temp")) + 9)
         std::abort();
