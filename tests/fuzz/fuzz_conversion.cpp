@@ -12,7 +12,6 @@
 #include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
 #include "conversion_test_support.h"
-#include "fuzz_support.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,18 +42,19 @@ bool holds_api_token(const std::string& line) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const testing::ScratchDir scratch;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const NumericLocale locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
-    const auto window_scm = scratch() / "window.scm";
-    const auto two_pass_scm = scratch() / "two_pass.scm";
-    write_all(scratch() / "in.api", bytes);
+    const auto window_scm = scratch / "window.scm";
+    const auto two_pass_scm = scratch / "two_pass.scm";
+    testing::write_file(scratch / "in.api", bytes);
     std::filesystem::remove(window_scm);
 
     // The window's three steps, every box filled.
     testing::RecordingHost host;
-    const StepEnvironment environment{scratch() / "macro.temp", locale};
+    const StepEnvironment environment{scratch / "macro.temp", locale};
     ConversionForm form;
-    form.txt_api = scratch() / "in.api";
+    form.txt_api = scratch / "in.api";
     form.txt_scm = window_scm;
     form.filetitle = "in.api";
     if (convert_step(form, host, environment) != StepOutcome::Continued)
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (extent.fell_back)
         messages.emplace_back(kSizeFallbackMessage);
     const MacroSurvey::SizeLine size_line =
-        survey.size_line(extent, display_path(scratch() / "macro.temp"));
+        survey.size_line(extent, display_path(scratch / "macro.temp"));
     if (!size_line.error.empty()) {
         // Only a reference point that can't be read stops this conversion,
         // and then nothing is written.
@@ -109,10 +109,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!write_scm_file(*reader, survey, size_line.line, texts, writer).empty() ||
         !writer.close().empty())
         std::abort();
-    const std::string scm = read_all(window_scm);
+    const std::string scm = testing::read_file(window_scm);
     if (outcome != StepOutcome::Finished || messages != host.warnings ||
-        scm != read_all(two_pass_scm) ||
-        crlf_line_count(scm) != crlf_line_count(read_all(scratch() / "macro.temp")) + 9)
+        scm != testing::read_file(two_pass_scm) ||
+        crlf_line_count(scm) != crlf_line_count(testing::read_file(scratch / "macro.temp")) + 9)
         std::abort();
     return 0;
 }

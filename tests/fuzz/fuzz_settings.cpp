@@ -2,7 +2,7 @@
 // saved again loads back the same three values, unless a value holds a comma,
 // a quote or a line end, which the plain writer can't keep apart.
 
-#include "fuzz_support.h"
+#include "conversion_test_support.h"
 #include "settings/settings_file.h"
 
 #include <cstdint>
@@ -19,8 +19,9 @@ bool plain(const std::string& value) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto file = scratch() / "quorvel.ini";
-    write_all(file, std::string(reinterpret_cast<const char*>(data), size));
+    static const testing::ScratchDir scratch;
+    const auto file = scratch / "quorvel.ini";
+    testing::write_file(file, std::string(reinterpret_cast<const char*>(data), size));
     Settings settings;
     if (!settings.load_settings(file)) {
         if (!settings.progdir().empty() || !settings.apidir().empty() || !settings.scmdir().empty())
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!plain(api) || !plain(scm))
         return 0;
     Settings saved;
-    const std::string dir = scratch().string();
+    const std::string dir = scratch.path().string();
     if (!saved.save_settings(dir, api, scm).ok())
         std::abort();
     Settings reloaded;
