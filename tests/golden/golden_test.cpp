@@ -111,7 +111,9 @@ void convert_in_the_window(const GoldenSet& set, const std::string& api, const s
     if (!window.findChild<QWidget*>(QStringLiteral("frm_up"))->isHidden())
         click(QStringLiteral("cmd_up"));
     EXPECT_EQ(dialogs.texts().join(""), QString::fromLatin1(set.warning));
-    EXPECT_TRUE(box("txt_api")->text().isEmpty());
+    // The paths are emptied, everything else is carried into the next conversion.
+    EXPECT_EQ(box("txt_api")->text() + box("txt_scm")->text() + box("txt_name")->text(), set.name);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 using Conversion = void (*)(const GoldenSet&, const std::string&, const std::string&);

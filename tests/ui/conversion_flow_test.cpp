@@ -1,13 +1,11 @@
-// Whole conversions through the window: the worked example, the one-click path
-// of a macro without user parameters, each warning of steps 2 and 3, the
-// overwrite question, the file choosers, dropped files and the bitmap preview.
+// Conversions through the window: each warning of steps 2 and 3, the overwrite
+// question, the file choosers, dropped files and the bitmap preview. Whole
+// conversions are the golden files' test.
 
 #include "main_window_fixture.h"
 
-#include <QButtonGroup>
 #include <QImage>
 #include <QLabel>
-#include <QLocale>
 #include <QMimeData>
 #include <QUrl>
 
@@ -25,49 +23,6 @@ protected:
     }
     QSize preview() const { return control<QLabel>("pic_bmp")->pixmap().size(); }
 };
-
-TEST_F(MainWindowFlowTest, WholeConversionWritesTheScmMacro) {
-    start();
-    to_step_two("hangar.api", read_file(TRELLWICK_TEST_DATA "/worked_example.api"));
-    EXPECT_EQ(text("txt_scm") + '|' + text("txt_name") + '|' + text("txt_bmp"),
-              path("scm/hangar.scm") + "|hangar|hangar.bmp");
-    EXPECT_EQ(step(), 2);
-    type("txt_name", "Hangar");
-    click("opt_asd2t_8");
-    click("cmd_asd2t");
-    EXPECT_EQ(QString::number(step()) + greys(), "3wggg");
-    click_menu("mnu_help"); // changes nothing
-    type("txt_up1", "Color1");
-    click("cmd_up");
-
-    EXPECT_EQ(dialogs_.texts(), QStringList{"Trellwick\r\nA tool to convert API macros to SCM "
-                                            "macros for ASD version 2\r\n\r\nCopyright (C) 2026 "
-                                            "the Trellwick developers\r\ntrellwick@users."
-                                            "noreply.example"});
-    const ShownMessage& help = dialogs_.messages.front();
-    EXPECT_EQ(std::tuple(help.message.title, help.message.icon, help.message.buttons, help.parent),
-              std::tuple("Trellwick", MessageIcon::Question, MessageButtons::Ok, window_.get()));
-    // The autoscale form keeps the user's decimal separator.
-    QByteArray expected = read_file(TRELLWICK_TEST_DATA "/worked_example.scm");
-    expected.replace("12.5", "12" + QLocale::system().decimalPoint().toLatin1() + "5");
-    EXPECT_EQ(read_file("scm/hangar.scm"), expected);
-    EXPECT_EQ(step(), 1);
-    // The paths are emptied, everything else is carried into the next conversion.
-    EXPECT_EQ(text("txt_api") + text("txt_scm") + '|' + text("txt_name") + '|' + text("txt_up1"),
-              "|Hangar|Color1");
-    EXPECT_EQ(control<QButtonGroup>("opt_asd2t")->checkedId(), 8);
-}
-
-TEST_F(MainWindowFlowTest, MacroWithoutUserParametersFinishesInOneClick) {
-    start();
-    to_step_two("tree.api", "RefPoint( 7 :1 %4 %1 %2 )\r\nEndA\r\n");
-    click("opt_asd2t_0");
-    click("cmd_asd2t");
-    EXPECT_EQ(dialogs_.texts(), QStringList());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QString::number(step()) + greys() + text("txt_api") + text("txt_scm"), "1gggg");
-    EXPECT_TRUE(read_file("scm/tree.scm").endsWith("\r\nRefPoint( 7 :1 %3 %1 %2 )\r\nEndA\r\n"));
-}
 
 // Each row fills step 2 of a macro using %6 and %8 and continues; a row with
 // descriptions gets through step 2 and fills step 3. The warning names the

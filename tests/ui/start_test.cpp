@@ -73,7 +73,8 @@ TEST_F(MainWindowStartTest, PreferencesFirstThenBesideTheMainWindow) {
     EXPECT_TRUE(ended.count() == 1 && preferences() == nullptr);
 }
 
-// With settings the main window comes up alone, in Step 1, without a word.
+// With settings the main window comes up alone, in Step 1, without a word;
+// Help shows who made it.
 TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     start();
     EXPECT_TRUE(dialogs_.messages.empty() && preferences() == nullptr && step() == 1);
@@ -95,7 +96,7 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
                                       {"opt_asd2t_8", QRect(232, 96, 96, 17)}})
         EXPECT_EQ(control(name)->geometry(), place) << name;
     EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
-    EXPECT_EQ(control("frm_up")->contentsRect().top(), 15);  // the caption stands on the border
+    EXPECT_EQ(control("frm_up")->contentsRect().top(), 15); // the caption stands on the border
     // By tab index: labels, frames and the picture box take no focus.
     QStringList chain;
     for (QWidget* widget = control("cmd_BrwApi"); chain.size() < 31;
@@ -106,6 +107,14 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(chain.join(' '), "cmd_BrwApi txt_api cmd_ApiScm txt_scm cmd_BrwSCM 0 1 2 7 8 9 10 11 "
                                "12 13 14 15 cmd_asd2t 3 4 5 6 txt_name txt_bmp txt_up1 txt_up2 "
                                "txt_up3 txt_up4 cmd_up txt_typeother 16");
+    click_menu("mnu_help");
+    EXPECT_EQ(dialogs_.texts(), QStringList{"Trellwick\r\nA tool to convert API macros to SCM "
+                                            "macros for ASD version 2\r\n\r\nCopyright (C) 2026 "
+                                            "the Trellwick developers\r\ntrellwick@users."
+                                            "noreply.example"});
+    const ShownMessage& help = dialogs_.messages.front();
+    EXPECT_EQ(std::tuple(help.message.title, help.message.icon, help.message.buttons, help.parent),
+              std::tuple("Trellwick", MessageIcon::Question, MessageButtons::Ok, window_.get()));
 }
 
 // The program runs until its window, shown at start, is closed.
