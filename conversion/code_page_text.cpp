@@ -72,7 +72,6 @@ void append_utf8(std::string& out, char32_t c) {
 
 std::string code_page_to_utf8(std::string_view bytes) {
     std::string text;
-    text.reserve(bytes.size());
     for (const char byte : bytes)
         append_utf8(text, code_point(static_cast<unsigned char>(byte)));
     return text;

@@ -302,7 +302,6 @@ OpenedWriter create_text_file(const std::filesystem::path& path) {
     std::FILE* file = open_file(path, true).release();
     if (!file)
         return {nullptr, file_error("create", path, errno)};
-    std::setvbuf(file, nullptr, _IOFBF, kChunk);
     return {std::make_unique<LineWriter>(file, path), {}};
 }
 
