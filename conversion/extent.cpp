@@ -58,10 +58,21 @@ PointLine read_point_line(std::string_view line, std::string_view& x, std::strin
                : PointLine::LastPoint;
 }
 
-// Whether the number that `text` holds plainly lies within [low, high], so
-// that reading it exactly can't move either limit: an optional "-", at most
-// nine digits and an optional "." with more digits lie between the whole part
-// and the next whole number, and so does the float nearest to them.
+// Widens [low, high] to hold the number that `text` holds; false when the
+// text is no number or too large.
+bool take_in(std::string_view text, const NumericLocale& locale, float& low, float& high) {
+    if (plainly_within(text, low, high))
+        return true;
+    const auto value = parse_number(text, locale);
+    if (!value)
+        return false;
+    low = std::min(low, *value);
+    high = std::max(high, *value);
+    return true;
+}
+
+} // namespace
+
 bool plainly_within(std::string_view text, float low, float high) {
     const bool negative = text.starts_with('-');
     const std::size_t digits = negative ? 1 : 0;
@@ -82,21 +93,6 @@ bool plainly_within(std::string_view text, float low, float high) {
     const auto to = static_cast<float>(whole + 1);
     return negative ? low <= -to && -from <= high : low <= from && to <= high;
 }
-
-// Widens [low, high] to hold the number that `text` holds; false when the
-// text is no number or too large.
-bool take_in(std::string_view text, const NumericLocale& locale, float& low, float& high) {
-    if (plainly_within(text, low, high))
-        return true;
-    const auto value = parse_number(text, locale);
-    if (!value)
-        return false;
-    low = std::min(low, *value);
-    high = std::max(high, *value);
-    return true;
-}
-
-} // namespace
 
 void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
     // The next "%" at or after a point line: one that holds none needs no
@@ -126,21 +122,14 @@ void ExtentMeasurement::add_point_line(std::string_view line) {
     std::string_view x;
     std::string_view z;
     const PointLine kind = read_point_line(line, x, z);
-    switch (kind) {
-    case PointLine::Failure:
+    if (kind == PointLine::Failure) {
         failed_ = true;
-        break;
-    case PointLine::EndOfList:
+    } else if (kind == PointLine::EndOfList) {
         in_list_ = false;
-        break;
-    case PointLine::Skip:
-        break;
-    case PointLine::Point:
-    case PointLine::LastPoint:
+    } else if (kind != PointLine::Skip) {
         failed_ = !take_in(x, locale_, limits_.min_x, limits_.max_x) ||
                   !take_in(z, locale_, limits_.min_z, limits_.max_z);
         in_list_ = kind == PointLine::Point;
-        break;
     }
 }
 

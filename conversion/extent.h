@@ -50,6 +50,12 @@ private:
     std::string renamed_;
 };
 
+// Whether the number that `text` holds plainly lies within [low, high], so
+// that reading it exactly can't move either limit: an optional "-", at most
+// nine digits and an optional "." with more digits lie between the whole part
+// and the next whole number, and so does the float nearest to them.
+bool plainly_within(std::string_view text, float low, float high);
+
 // The scale text of one line that holds "RefPoint(": the word after the ":"
 // label, which must be followed by at least one more word. Nothing when the
 // line has no such word.

@@ -113,14 +113,11 @@ bool LineReader::fill() {
         error_ = source_->error();
         if (error_.empty())
             error_ = "read error";
-        return false;
+        got = 0;
     }
-    if (got == 0) {
-        at_end_ = true;
-        return false;
-    }
+    at_end_ = got == 0;
     end_ += got;
-    return true;
+    return got != 0;
 }
 
 bool LineReader::read_line(std::string& line) {
@@ -250,11 +247,8 @@ void LineWriter::drain() {
 }
 
 void LineWriter::write_line(std::string_view text) {
-    if (!file_ || error_number_ != 0)
-        return;
     pending_.append(text).append("\r\n", 2);
-    if (pending_.size() >= kChunk)
-        drain();
+    written();
 }
 
 void LineWriter::written() {

@@ -1,3 +1,4 @@
+#include "conversion/extent.h"
 #include "conversion/macro_survey.h"
 #include "conversion/number_text.h"
 #include "conversion/numbering.h"
@@ -82,6 +83,31 @@ TEST(FastPath, ExtentOfEveryCoordinateReadExactly) {
                   std::pair(limits[1] - limits[0], limits[3] - limits[2]))
             << text;
     }
+}
+
+// Which coordinates the screen lets through unread: at most nine whole digits
+// with an optional "-" and fraction, whose whole part and the next whole
+// number away from zero both lie within the limits.
+TEST(FastPath, TheCoordinateScreenTakesPlainDecimalsWithinTheLimits) {
+    const std::tuple<std::string_view, float, float, bool> rows[] = {
+        {"5", 0, 9, true},
+        {"5.25", 5, 6, true},
+        {"5.25", 0, 5.9f, false},
+        {"-5.25", -6, -5, true},
+        {"-5.25", -5.9f, 0, false},
+        {"123456789.25", 0, 2e9f, true},
+        {"1234567890", 0, 2e9f, false},
+        {"12345678901", 0, 2e11f, false},
+        {"", 0, 9, false},
+        {"-", 0, 9, false},
+        {"5.", 0, 9, false},
+        {".5", 0, 9, false},
+        {"5x5", 0, 9, false},
+        {"5.5x", 0, 9, false},
+        {"+5", 0, 9, false},
+    };
+    for (const auto& [text, low, high, plain] : rows)
+        EXPECT_EQ(plainly_within(text, low, high), plain) << text;
 }
 
 } // namespace
