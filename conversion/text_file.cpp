@@ -92,7 +92,7 @@ LineReader::~LineReader() = default;
 
 // Moves the unread bytes to the front and reads more behind them.
 bool LineReader::fill() {
-    if (at_end_ || failed())
+    if (at_end_) // also after a read error, which reads no more
         return false;
     if (begin_ > 0) {
         std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);

@@ -83,7 +83,7 @@ private:
     std::size_t discarded_ = 0; // bytes dropped from the buffer's front
     std::size_t next_cr_ = kUnknown;
     std::size_t next_lf_ = kUnknown;
-    bool at_end_ = false;
+    bool at_end_ = false; // the source gave no more bytes, or failed
     std::string error_;
     std::string copied_lines_;
 };
