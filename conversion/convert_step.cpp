@@ -26,13 +26,10 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
     if (!target.writer)
         return target.error;
 
-    LineWriter& writer = *target.writer;
     std::string_view lines;
     std::size_t count = 0;
-    while (source.reader->read_lines(lines, count)) {
-        append_renamed(lines, writer.text());
-        writer.written();
-    }
+    while (source.reader->read_lines(lines, count))
+        append_renamed(lines, target.writer->text());
     std::string error;
     if (source.reader->failed())
         error = "Cannot read " + display_path(api) + ": " + source.reader->error();

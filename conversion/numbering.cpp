@@ -265,7 +265,6 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     std::size_t count = 0;
     while (source.read_lines(lines, count)) {
         const std::size_t grown = numbering.append_renumbered(lines, kind, scm.text());
-        scm.written();
         size.add(count, lines.size() - 2 * count + grown);
     }
     return size;

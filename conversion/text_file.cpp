@@ -226,9 +226,7 @@ bool LineReader::rewind() {
 }
 
 LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
-    : file_(file), path_(std::move(path)) {
-    pending_.reserve(kChunk);
-}
+    : file_(file), path_(std::move(path)) {}
 
 LineWriter::~LineWriter() {
     if (file_) {
@@ -237,25 +235,24 @@ LineWriter::~LineWriter() {
     }
 }
 
+// After a failed write nothing more is written, and what is collected is
+// dropped all the same, so a failing file holds on to no more than a piece.
 void LineWriter::drain() {
-    if (pending_.empty() || error_number_ != 0)
-        return;
     errno = 0;
-    if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+    if (error_number_ == 0 &&
+        std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
         error_number_ = errno != 0 ? errno : EIO;
     pending_.clear();
 }
 
-void LineWriter::write_line(std::string_view text) {
-    pending_.append(text).append("\r\n", 2);
-    written();
+void LineWriter::write_line(std::string_view line) {
+    text().append(line).append("\r\n", 2);
 }
 
-void LineWriter::written() {
-    if (!file_ || error_number_ != 0)
-        pending_.clear();
-    else if (pending_.size() >= kChunk)
+std::string& LineWriter::text() {
+    if (pending_.size() >= kChunk)
         drain();
+    return pending_;
 }
 
 std::string LineWriter::flush() {

@@ -98,11 +98,10 @@ public:
 
     // Writes the text and CR LF. Errors are kept and reported by close().
     void write_line(std::string_view text);
-    // For lines built in pieces: append them, each with its CR LF, to text(),
-    // then call written(). The pieces go straight into the writer's buffer,
-    // which saves copying them once more.
-    std::string& text() { return pending_; }
-    void written();
+    // For lines built in pieces: append them, each with its CR LF, to text().
+    // The pieces go straight into the writer's buffer, which saves copying
+    // them once more; what was collected before is written once it is large.
+    std::string& text();
     // Hands what was written to the file system; an empty text on success.
     std::string flush();
     // Flushes and closes; an empty text on success, otherwise what went wrong.

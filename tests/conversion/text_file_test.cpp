@@ -5,6 +5,10 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+#ifdef __linux__
+#include <unistd.h>
+#endif
+
 namespace trellwick {
 namespace {
 
@@ -55,8 +59,9 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewindAsCrLfLines)
     EXPECT_EQ(joined_lines(*read_lines_from(bytes)), crlf + "300000");
 }
 
-// A read error ends the reading after the lines read before it, and stays.
-TEST(LineReading, AReadErrorEndsTheReadingForGood) {
+// A read error ends the reading after the lines read before it, and stays;
+// a failed close is reported.
+TEST(LineReading, AReadErrorEndsTheReadingForGoodAndAFailedCloseIsReported) {
     class FailingSource final : public ByteSource {
     public:
         bool read(char* buffer, std::size_t, std::size_t& got) override {
@@ -85,6 +90,10 @@ TEST(LineReading, AReadErrorEndsTheReadingForGood) {
     ASSERT_TRUE(memory.reader);
     EXPECT_FALSE(memory.reader->read_line(lines));
     EXPECT_EQ(memory.reader->error(), "Input/output error");
+    // A close that fails is a failed write too, also with nothing written.
+    std::FILE* file = std::tmpfile();
+    ::close(::fileno(file));
+    EXPECT_EQ(LineWriter(file, "t").close(), "Cannot write t: Bad file descriptor");
 #endif
 }
 
