@@ -19,9 +19,9 @@ class FieldReader {
 public:
     explicit FieldReader(std::FILE* file) : file_(file) {}
 
-    // False when nothing is left, on a read error or on an overlong field.
+    // The next field into `value`, which comes empty. False when nothing is
+    // left, on a read error or on an overlong field.
     bool next(std::string& value) {
-        value.clear();
         if (skip_after_quote_)
             skip_to_field_end();
         int c = get();
