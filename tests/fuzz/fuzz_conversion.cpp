@@ -1,20 +1,16 @@
 // Any bytes as an API macro, converted twice: by the window's three steps
 // through the work file, and by the command line's two readings of the API
 // macro. Both must write the same SCM bytes and show the same warnings and
-// errors. Along the way, renaming leaves a line without an API token as it is
-// and never shortens one, the extent is finite or the 10 by 10 fallback, and
-// the SCM file ends every line in CR LF, with a body line for each line of the
-// work file.
+// errors, and the SCM file ends every line in CR LF, with a body line for each
+// line of the work file.
 
 #include "conversion/messages.h"
-#include "conversion/renaming.h"
 #include "conversion/steps.h"
 #include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
 #include "conversion_test_support.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 using namespace trellwick;
@@ -31,12 +27,6 @@ std::size_t crlf_line_count(const std::string& text) {
         (!text.empty() && !text.ends_with("\r\n")))
         std::abort();
     return pairs;
-}
-
-bool holds_api_token(const std::string& line) {
-    return std::any_of(kRenamingTable.begin(), kRenamingTable.end(), [&](const RenamingPair& pair) {
-        return line.find(pair.api_token) != std::string::npos;
-    });
 }
 
 } // namespace
@@ -68,24 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         outcome = cmd_up_Click(form, host);
 
     auto reader = read_lines_from(bytes);
-    std::string line;
-    std::string renamed_text;
-    while (reader->read_line(line)) {
-        const std::string_view renamed = renamed_line(line, renamed_text);
-        if (line.find_first_of("\r\n") != std::string::npos || renamed.size() < line.size() ||
-            (!holds_api_token(line) && renamed != line))
-            std::abort();
-    }
-
     // The command line's two readings, with the work file's name in its
     // messages.
     MacroSurvey survey(locale);
-    if (!reader->rewind() || !survey.read(*reader, MacroLines::Numbered).empty())
+    if (!survey.read(*reader, MacroLines::Numbered).empty())
         std::abort();
     const Extent extent = survey.extent();
-    if (!std::isfinite(extent.length) || !std::isfinite(extent.width) || extent.length < 0 ||
-        extent.width < 0 || (extent.fell_back && (extent.length != 10 || extent.width != 10)))
-        std::abort();
     std::vector<std::string> messages;
     if (extent.fell_back)
         messages.emplace_back(kSizeFallbackMessage);
@@ -100,9 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    // The fixed form's only comma is its own.
-    if (!survey.usage().sca && size_line.line.find(',') != size_line.line.find(", FixedWidth="))
-        std::abort();
     const ScmTexts texts{
         form.txt_name, macro_type(form), form.txt_bmp, {"Color1", "Color1", "Color1", "Color1"}};
     LineWriter writer(open_file(two_pass_scm, true).release(), two_pass_scm);
