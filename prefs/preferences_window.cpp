@@ -59,7 +59,8 @@ PreferencesWindow::PreferencesWindow(Dialogs& dialogs, Settings& settings, QWidg
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(0, 0, 6105, 7050).size());
     create_controls();
-    set_tab_order();
+    set_tab_order({txt_quorveldir, txt_apdir, txt_scdir, cmd_quorvel, cmd_api, cmd_scm, Drive1,
+                   Command1, Dir1, Command2});
 
     connect(cmd_quorvel, &QPushButton::clicked, this, &PreferencesWindow::cmd_quorvel_Click);
     connect(cmd_api, &QPushButton::clicked, this, &PreferencesWindow::cmd_api_Click);
@@ -108,13 +109,6 @@ void PreferencesWindow::create_controls() {
     for (const DriveRoot& root : drive_roots())
         Drive1->addItem(root.text, root.path);
     Drive1->setCurrentIndex(Drive1->findData(drive_root_of(QDir::currentPath())));
-}
-
-void PreferencesWindow::set_tab_order() {
-    QWidget* const order[] = {txt_quorveldir, txt_apdir, txt_scdir, cmd_quorvel, cmd_api,
-                              cmd_scm,        Drive1,    Command1,  Dir1,        Command2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
 }
 
 void PreferencesWindow::show_settings() {

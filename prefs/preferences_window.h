@@ -47,7 +47,6 @@ protected:
 
 private:
     void create_controls();
-    void set_tab_order();
 
     void cmd_quorvel_Click();
     void cmd_api_Click();

@@ -193,14 +193,12 @@ void MainWindowControls::set_tab_order() {
     const auto option = [this](int index) -> QWidget* {
         return opt_asd2t->button(index);
     };
-    QWidget* const order[] = {
-        cmd_BrwApi, txt_api,       cmd_ApiScm, txt_scm,   cmd_BrwSCM, option(0),  option(1),
-        option(2),  option(7),     option(8),  option(9), option(10), option(11), option(12),
-        option(13), option(14),    option(15), cmd_asd2t, option(3),  option(4),  option(5),
-        option(6),  txt_name,      txt_bmp,    txt_up1,   txt_up2,    txt_up3,    txt_up4,
-        cmd_up,     txt_typeother, option(16)};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    trellwick::set_tab_order(
+        {cmd_BrwApi, txt_api,       cmd_ApiScm, txt_scm,   cmd_BrwSCM, option(0),  option(1),
+         option(2),  option(7),     option(8),  option(9), option(10), option(11), option(12),
+         option(13), option(14),    option(15), cmd_asd2t, option(3),  option(4),  option(5),
+         option(6),  txt_name,      txt_bmp,    txt_up1,   txt_up2,    txt_up3,    txt_up4,
+         cmd_up,     txt_typeother, option(16)});
 }
 
 } // namespace trellwick

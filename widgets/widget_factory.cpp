@@ -35,4 +35,9 @@ QPushButton* make_chooser_button(QWidget* parent, const char* name, const QRect&
     return button;
 }
 
+void set_tab_order(std::initializer_list<QWidget*> order) {
+    for (auto control = order.begin(); control + 1 < order.end(); ++control)
+        QWidget::setTabOrder(*control, *(control + 1));
+}
+
 } // namespace trellwick

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 namespace trellwick {
 
@@ -32,5 +33,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& capti
 // A "..." button that opens a chooser: its caption in bold 9.75-point
 // "MS Sans Serif" (or the nearest font the platform has).
 QPushButton* make_chooser_button(QWidget* parent, const char* name, const QRect& place);
+// Tab goes from each control to the next one of `order`.
+void set_tab_order(std::initializer_list<QWidget*> order);
 
 } // namespace trellwick
