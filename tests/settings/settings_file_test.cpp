@@ -98,7 +98,7 @@ TEST_F(SettingsTest, SaveReplacesTheFileWholeOrSaysWhyNot) {
 TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
     const std::pair<std::u8string, std::string> rows[] = {
         {u8"caf\u00e9", "caf\xE9"},
-        {u8"\u00c6r\u00f8 \u20ac", "\xC6r\xF8 \x80"},
+        {u8"\u00c6r\u00f8 \u20ac\u0178", "\xC6r\xF8 \x80\x9F"},
         {u8"\u6771\u4eac", ""}, // no code-page name
     };
     for (const auto& [name, code_page] : rows) {
