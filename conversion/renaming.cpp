@@ -6,7 +6,7 @@ namespace trellwick {
 
 std::string_view renamed_line(std::string_view line, std::string& scratch) {
     // Most lines hold no "%" at all: they are used as they are, uncopied.
-    if (line.empty() || std::memchr(line.data(), '%', line.size()) == nullptr)
+    if (line.find('%') == std::string_view::npos)
         return line;
     scratch.clear();
     append_renamed(line, scratch);

@@ -189,8 +189,7 @@ bool LineReader::read_lines(std::string_view& lines, std::size_t& count) {
         // the last one, is copied.
         if (at_end_ || unread.find('\r') != std::string_view::npos)
             return copy_lines(discarded_ + end_, lines, count);
-        if (!fill() && failed())
-            return false;
+        fill(); // at the end the next round copies the last line; after a read error it fails
     }
 }
 
@@ -229,10 +228,8 @@ LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
     : file_(file), path_(std::move(path)) {}
 
 LineWriter::~LineWriter() {
-    if (file_) {
-        drain();
+    if (file_)
         std::fclose(file_);
-    }
 }
 
 // After a failed write nothing more is written, and what is collected is

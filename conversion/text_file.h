@@ -92,6 +92,8 @@ class LineWriter {
 public:
     // Takes ownership of an open file.
     LineWriter(std::FILE* file, std::filesystem::path path);
+    // A writer dropped without close() only closes its file: it is dropped
+    // when the file is incomplete anyway.
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
