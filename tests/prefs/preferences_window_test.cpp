@@ -94,7 +94,6 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
     };
     const Row rows[] = {
         {"", "/a", "/s", empty, ""},
-        {".", "", "/s", empty, ""},
         {".", "/a", "", empty, ""},
         {".", "/a/\u0101", "/s",
          "The default API directory contains a character that can't be "
@@ -138,6 +137,12 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     click("cmd_quorvel");
     double_click(entries().indexOf("/beta"));
     EXPECT_EQ(entries().mid(entries().indexOf("")), QStringList({"", "/beta", "/beta/inner"}));
+    // The open directory and its parents show one icon, its subdirectories another.
+    const auto icon = [&](int row) {
+        return items()[row]->icon(0).pixmap(16).toImage();
+    };
+    EXPECT_EQ(icon(1), icon(entries().indexOf("/beta")));
+    EXPECT_NE(icon(1), icon(entries().indexOf("/beta/inner")));
     // Nothing folds, and the root stands at the edge without a branch mark or header.
     QTest::keyClick(list(), Qt::Key_Left);
     EXPECT_FALSE(list()->visualItemRect(items().last()).isEmpty());

@@ -2,11 +2,9 @@
 // main window, closing, and where the controls stand.
 
 #include "main_window_fixture.h"
-#include "ui/program.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 
 namespace trellwick {
 namespace {
@@ -87,16 +85,6 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(control(name)->geometry(), place) << name;
     EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
     EXPECT_EQ(control("frm_up")->contentsRect().top(), 15); // the caption stands on the border
-    // By tab index: labels, frames and the picture box take no focus.
-    QStringList chain;
-    for (QWidget* widget = control("cmd_BrwApi"); chain.size() < 31;
-         widget = widget->nextInFocusChain()) {
-        if (widget->focusPolicy() & Qt::TabFocus)
-            chain.append(widget->objectName().remove("opt_asd2t_"));
-    }
-    EXPECT_EQ(chain.join(' '), "cmd_BrwApi txt_api cmd_ApiScm txt_scm cmd_BrwSCM 0 1 2 7 8 9 10 11 "
-                               "12 13 14 15 cmd_asd2t 3 4 5 6 txt_name txt_bmp txt_up1 txt_up2 "
-                               "txt_up3 txt_up4 cmd_up txt_typeother 16");
     click_menu("mnu_help");
     EXPECT_EQ(dialogs_.texts(), QStringList{"Trellwick\r\nA tool to convert API macros to SCM "
                                             "macros for ASD version 2\r\n\r\nCopyright (C) 2026 "
@@ -105,18 +93,6 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     const ShownMessage& help = dialogs_.messages.front();
     EXPECT_EQ(std::tuple(help.message.title, help.message.icon, help.message.buttons, help.parent),
               std::tuple("Trellwick", MessageIcon::Question, MessageButtons::Ok, window_.get()));
-}
-
-// The program runs until its window, shown at start, is closed.
-TEST_F(MainWindowStartTest, ProgramEndsWithItsWindow) {
-    write_file("quorvel.ini", "/p\r\n/a\r\n/s\r\n");
-    QTimer::singleShot(0, [] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == "frm_main" && !(window->isVisible() && window->close()))
-                QApplication::exit(1);
-        }
-    });
-    EXPECT_EQ(run_main_window(), 0);
 }
 
 } // namespace

@@ -103,6 +103,9 @@ TEST(WidgetFactory, ControlsCarryNamePlaceCaptionAndFont) {
     QLineEdit* box = make_text_box(&parent, "txt", twips(720, 120, 2400, 285));
     box->setText(QString(100000, 'x')); // a text of any length
     EXPECT_EQ(box->text().size(), 100000);
+    QLineEdit* first = make_text_box(&parent, "first", twips(0, 0, 10, 10));
+    set_tab_order({box, first, box}); // made last, the first box would lead back to the window
+    EXPECT_EQ(first->nextInFocusChain(), box);
 }
 
 } // namespace
