@@ -60,16 +60,15 @@ std::optional<float> parse_plain(std::string_view text) {
 }
 
 // The locale's rules: its decimal separator marks the fraction, its
-// digit-group separator is skipped.
+// digit-group separator is skipped. A second decimal separator makes a second
+// point, which the plain reading refuses.
 std::optional<float> parse_localized(std::string_view text, const NumericLocale& locale) {
     std::string plain;
     plain.reserve(text.size());
-    bool seen_decimal = false;
     bool in_exponent = false;
     for (const char c : text) {
-        if (!in_exponent && c == locale.decimal && !seen_decimal) {
+        if (!in_exponent && c == locale.decimal) {
             plain.push_back('.');
-            seen_decimal = true;
         } else if (!in_exponent && c == locale.group && c != locale.decimal) {
             continue;
         } else if (c == '.') {
