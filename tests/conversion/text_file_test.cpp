@@ -90,6 +90,15 @@ TEST(LineReading, AReadErrorEndsTheReadingForGoodAndAFailedCloseIsReported) {
     ASSERT_TRUE(memory.reader);
     EXPECT_FALSE(memory.reader->read_line(lines));
     EXPECT_EQ(memory.reader->error(), "Input/output error");
+    // A pipe is read once: it can't go back to its start.
+    int pipe_ends[2];
+    ASSERT_TRUE(::pipe(pipe_ends) == 0 && ::write(pipe_ends[1], "a\n", 2) == 2);
+    ::close(pipe_ends[1]);
+    const OpenedReader piped = open_text_file("/dev/fd/" + std::to_string(pipe_ends[0]));
+    ::close(pipe_ends[0]);
+    ASSERT_TRUE(piped.reader && piped.reader->read_line(lines));
+    EXPECT_FALSE(piped.reader->rewind());
+    EXPECT_EQ(piped.reader->error(), "Illegal seek");
     // A close that fails is a failed write too, also with nothing written.
     std::FILE* file = std::tmpfile();
     ::close(::fileno(file));

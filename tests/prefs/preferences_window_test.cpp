@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
@@ -185,6 +186,17 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     drives->setCurrentIndex(0);
     EXPECT_EQ(list()->current_path(), "/");
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// The drive list starts on the working directory's volume, also when that
+// isn't the first.
+TEST_F(PreferencesWindowTest, DriveListStartsOnTheWorkingDirectorysVolume) {
+    QTemporaryDir shm("/dev/shm/trellwick-XXXXXX");
+    if (!shm.isValid() || QStorageInfo(shm.path()).rootPath() != "/dev/shm")
+        GTEST_SKIP() << "/dev/shm is no volume of its own here";
+    ASSERT_TRUE(QDir::setCurrent(shm.path()));
+    const PreferencesWindow window(dialogs_, settings_);
+    EXPECT_EQ(window.findChild<QComboBox*>("Drive1")->currentData(), "/dev/shm");
 }
 
 } // namespace
