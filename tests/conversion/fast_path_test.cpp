@@ -93,6 +93,7 @@ TEST(FastPath, TheCoordinateScreenTakesPlainDecimalsWithinTheLimits) {
         {"5", 0, 9, true},
         {"5.25", 5, 6, true},
         {"5.25", 0, 5.9f, false},
+        {"10.05", 0, 20, true},
         {"-5.25", -6, -5, true},
         {"-5.25", -5.9f, 0, false},
         {"123456789.25", 0, 2e9f, true},

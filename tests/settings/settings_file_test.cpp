@@ -47,7 +47,7 @@ TEST_F(SettingsTest, LoadReadsThreeFieldsByTheFieldRule) {
         {"a\r\nb\r\n\"c,d\r\n", "a|b|c,d\r\n"},
         {"a\0b\r\ncaf\xE9\r\n\x80\xFF"s, "a\0b|caf\xE9|\x80\xFF"s},
         {longest + "\r\nb\r\n\"" + longest, longest + "|b|" + longest},
-        {longest + "y,b,c", "o|o|o"}, {"\"" + longest + "y\",b,c", "o|o|o"},
+        {longest + "y,b,c", "o|o|o"}, {"\"" + longest + "y\"\",b", "o|o|o"},
         {"", "o|o|o"}, {"/p\r\n/a", "o|o|o"}, {"/p,/a,", "o|o|o"},
         {"/p\r\n\"/a\r\n/s\r\n", "o|o|o"}, {"/p\r\n\"/a\" junk\r\n", "o|o|o"}};
     // clang-format on
