@@ -69,7 +69,7 @@ std::optional<float> parse_localized(std::string_view text, const NumericLocale&
     for (const char c : text) {
         if (!in_exponent && c == locale.decimal) {
             plain.push_back('.');
-        } else if (!in_exponent && c == locale.group && c != locale.decimal) {
+        } else if (!in_exponent && c == locale.group) {
             continue;
         } else if (c == '.') {
             return std::nullopt; // a point that is neither separator of the locale
