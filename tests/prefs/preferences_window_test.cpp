@@ -80,6 +80,7 @@ protected:
 
 // Captions that don't fit their places take the free room up to the boxes.
 TEST_F(PreferencesWindowTest, ControlsStandWhereTheLayoutPutsThem) {
+    EXPECT_EQ(window_->objectName(), "frm_pref");
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
     for (const auto& [name, place] : {std::pair{"Label2", QRect(8, 48, 113, 17)},
                                       {"Label3", QRect(8, 72, 124, 17)},
@@ -118,6 +119,8 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         EXPECT_EQ(saved.count(), row.file.isEmpty() ? 0 : 1);
         dialogs_.messages.clear();
     }
+    for (const char* name : {"txt_quorveldir", "txt_apdir", "txt_scdir"})
+        child<QLineEdit>(name)->setText("edited");
     window_->show_settings(); // edits not saved are dropped
     EXPECT_EQ(boxes(), ".| |  /s\u00e9\u20ac ");
 }
