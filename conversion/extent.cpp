@@ -2,6 +2,7 @@
 
 #include "code_page_text.h"
 #include "number_text.h"
+#include "point_line.h"
 #include "text_file.h"
 
 #include <algorithm>
@@ -19,51 +20,12 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A point whose third field holds ")" is the list's last.
-enum class PointLine { Point, LastPoint, Skip, EndOfList, Failure };
-
-// One line of a point list, trimmed; the texts of its first and third fields
-// into x and z. A line with two fields takes its second as the third.
-PointLine read_point_line(std::string_view line, std::string_view& x, std::string_view& z) {
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && line[begin] == ' ')
-        ++begin;
-    while (end > begin && line[end - 1] == ' ')
-        --end;
-    if (begin == end || line[begin] == ';')
-        return PointLine::Skip;
-    if (line[begin] == ')')
-        return PointLine::EndOfList;
-    // Where the run of blanks, or of other characters, from `at` ends.
-    const auto run_end = [&](std::size_t at, bool blanks) {
-        while (at < end && (line[at] == ' ') == blanks)
-            ++at;
-        return at;
-    };
-    const std::size_t x_end = run_end(begin, false);
-    if (x_end == end)
-        return PointLine::Failure;
-    x = line.substr(begin, x_end - begin);
-    const std::size_t second = run_end(x_end, true);
-    const std::size_t second_end = run_end(second, false);
-    const std::size_t third = second_end == end ? second : run_end(second_end, true);
-    z = line.substr(third, run_end(third, false) - third);
-    return line.substr(third, end - third).find(')') == std::string_view::npos
-               ? PointLine::Point
-               : PointLine::LastPoint;
-}
-
-// Widens [low, high] to hold the number that `text` holds; false when the
-// text is no number or too large.
-bool take_in(std::string_view text, const NumericLocale& locale, float& low, float& high) {
-    if (plainly_within(text, low, high))
+// Widens [low, high] to hold the coordinate; false when it is no number or
+// too large.
+bool take_in(const Coordinate& coordinate, const NumericLocale& locale, float& low, float& high) {
+    if (plainly_within(coordinate, low, high))
         return true;
-    const auto value = parse_number(text, locale);
+    const auto value = parse_number(coordinate.text, locale);
     if (!value)
         return false;
     low = std::min(low, *value);
@@ -72,27 +34,6 @@ bool take_in(std::string_view text, const NumericLocale& locale, float& low, flo
 }
 
 } // namespace
-
-bool plainly_within(std::string_view text, float low, float high) {
-    const bool negative = text.starts_with('-');
-    const std::size_t digits = negative ? 1 : 0;
-    std::size_t at = digits;
-    long whole = 0;
-    for (; at < text.size() && at - digits < 10 && is_digit(text[at]); ++at)
-        whole = whole * 10 + (text[at] - '0');
-    if (at == digits || at - digits == 10)
-        return false;
-    if (at < text.size()) {
-        if (text[at] != '.' || at + 1 == text.size())
-            return false;
-        for (++at; at < text.size(); ++at)
-            if (!is_digit(text[at]))
-                return false;
-    }
-    const auto from = static_cast<float>(whole);
-    const auto to = static_cast<float>(whole + 1);
-    return negative ? low <= -to && -from <= high : low <= from && to <= high;
-}
 
 void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
     // The next "%" at or after a point line: one that holds none needs no
@@ -109,27 +50,30 @@ void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
             at = end_of_line(lines, start) + 2;
             continue;
         }
-        const std::size_t end = end_of_line(lines, at);
+        PointFields fields;
+        std::size_t end = 0;
+        if (!read_point_line_at(lines, at, fields, end)) {
+            end = end_of_line(lines, at);
+            fields = read_point_line(lines.substr(at, end - at));
+        }
         if (percent < at)
             percent = lines.find('%', at);
-        const std::string_view line = lines.substr(at, end - at);
-        add_point_line(percent < end ? renamed_line(line, renamed_) : line);
+        if (percent < end)
+            fields = read_point_line(renamed_line(lines.substr(at, end - at), renamed_));
+        add_point(fields);
         at = end + 2;
     }
 }
 
-void ExtentMeasurement::add_point_line(std::string_view line) {
-    std::string_view x;
-    std::string_view z;
-    const PointLine kind = read_point_line(line, x, z);
-    if (kind == PointLine::Failure) {
+void ExtentMeasurement::add_point(const PointFields& fields) {
+    if (fields.kind == PointLine::Failure) {
         failed_ = true;
-    } else if (kind == PointLine::EndOfList) {
+    } else if (fields.kind == PointLine::EndOfList) {
         in_list_ = false;
-    } else if (kind != PointLine::Skip) {
-        failed_ = !take_in(x, locale_, limits_.min_x, limits_.max_x) ||
-                  !take_in(z, locale_, limits_.min_z, limits_.max_z);
-        in_list_ = kind == PointLine::Point;
+    } else if (fields.kind != PointLine::Skip) {
+        failed_ = !take_in(fields.x, locale_, limits_.min_x, limits_.max_x) ||
+                  !take_in(fields.z, locale_, limits_.min_z, limits_.max_z);
+        in_list_ = fields.kind == PointLine::Point;
     }
 }
 

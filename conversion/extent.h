@@ -4,6 +4,7 @@
 // scale, and the size line (line 3) of the SCM file that they give.
 
 #include "numeric_locale.h"
+#include "point_line.h"
 #include "renaming.h"
 
 #include <optional>
@@ -32,7 +33,7 @@ public:
     Extent finish(bool read_failed) const;
 
 private:
-    void add_point_line(std::string_view line);
+    void add_point(const PointFields& fields);
 
     // The smallest and largest first and third coordinates; all start at 0,
     // so the box always holds the origin.
@@ -49,12 +50,6 @@ private:
     bool failed_ = false;
     std::string renamed_;
 };
-
-// Whether the number that `text` holds plainly lies within [low, high], so
-// that reading it exactly can't move either limit: an optional "-", at most
-// nine digits and an optional "." with more digits lie between the whole part
-// and the next whole number, and so does the float nearest to them.
-bool plainly_within(std::string_view text, float low, float high);
 
 // The scale text of one line that holds "RefPoint(": the word after the ":"
 // label, which must be followed by at least one more word. Nothing when the

@@ -2,6 +2,8 @@
 #include "conversion/macro_survey.h"
 #include "conversion/number_text.h"
 #include "conversion/numbering.h"
+#include "conversion/point_line.h"
+#include "conversion/text_file.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -108,7 +110,38 @@ TEST(FastPath, TheCoordinateScreenTakesPlainDecimalsWithinTheLimits) {
         {"+5", 0, 9, false},
     };
     for (const auto& [text, low, high, plain] : rows)
-        EXPECT_EQ(plainly_within(text, low, high), plain) << text;
+        EXPECT_EQ(plainly_within(coordinate(text), low, high), plain) << text;
+}
+
+// Random point lines read eight bytes at a time: the same fields and
+// coordinates as read plainly, or no reading at all where it can't look.
+TEST(FastPath, PointLinesReadEightBytesAtATimeAsReadPlainly) {
+    static constexpr std::string_view kPieces[] = {" ",  "  ",  "-",    ".",   "0",  "7",
+                                                   "12", "345", "6789", ".25", "\t", ")",
+                                                   ";",  "x",   "%",    "\xe9"};
+    std::mt19937 random(11);
+    std::string text;
+    while (text.size() < 200'000) {
+        for (auto count = random() % 24; count > 0; --count)
+            text += kPieces[random() % std::size(kPieces)];
+        text += "\r\n";
+    }
+    std::size_t read = 0;
+    for (std::size_t at = 0; at < text.size(); at = end_of_line(text, at) + 2) {
+        PointFields fast;
+        std::size_t end = 0;
+        if (!read_point_line_at(text, at, fast, end))
+            continue;
+        ++read;
+        ASSERT_EQ(end, end_of_line(text, at));
+        const PointFields plain = read_point_line(std::string_view(text).substr(at, end - at));
+        const auto fields = [](const PointFields& f) {
+            return std::tuple(f.kind, f.x.text, f.x.plain, f.x.negative, f.x.whole, f.z.text,
+                              f.z.plain, f.z.negative, f.z.whole);
+        };
+        ASSERT_EQ(fields(fast), fields(plain)) << text.substr(at, end - at);
+    }
+    EXPECT_GT(read, 8000U);
 }
 
 } // namespace
