@@ -1,9 +1,16 @@
 #include "macro_survey.h"
 
 #include "renaming.h"
+#include "second_core.h"
 #include "text_file.h"
 
 namespace trellwick {
+namespace {
+
+// Below this a second thread costs more than it saves.
+constexpr std::size_t kPieceForASecondCore = 64 * 1024;
+
+} // namespace
 
 // The survey of API lines is that of the lines renamed, mostly read off the
 // API lines themselves. Renaming puts one "%" for one "%" (each token holds
@@ -16,12 +23,23 @@ std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     api_lines_ = lines == MacroLines::Numbered;
     std::string_view text;
     std::size_t count = 0;
+    // A large piece's extent is measured beside the rest of the survey, from
+    // a copy, so that the next piece can be read meanwhile.
+    SecondCore second_core;
+    std::string piece;
     while (source.read_lines(text, count)) {
+        second_core.wait();
+        if (text.size() >= kPieceForASecondCore) {
+            piece.assign(text);
+            second_core.start([this, &piece, lines] { measurement_.add_lines(piece, lines); });
+        } else {
+            measurement_.add_lines(text, lines);
+        }
         const std::size_t grown = scan_lines(text, lines, usage_);
-        measurement_.add_lines(text, lines);
         reference_.add_lines(text);
         size_.add(count, text.size() - 2 * count + grown);
     }
+    second_core.wait();
     if (source.failed())
         return "Cannot read " + source.name() + ": " + source.error();
     return {};

@@ -228,34 +228,40 @@ LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
     : file_(file), path_(std::move(path)) {}
 
 LineWriter::~LineWriter() {
+    second_core_.wait();
     if (file_)
         std::fclose(file_);
 }
 
 // After a failed write nothing more is written, and what is collected is
 // dropped all the same, so a failing file holds on to no more than a piece.
-void LineWriter::drain() {
+void LineWriter::write_out(std::string& text) {
     errno = 0;
-    if (error_number_ == 0 &&
-        std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+    if (error_number_ == 0 && std::fwrite(text.data(), 1, text.size(), file_) != text.size())
         error_number_ = errno != 0 ? errno : EIO;
-    pending_.clear();
+    text.clear();
 }
 
 void LineWriter::write_line(std::string_view line) {
     text().append(line).append("\r\n", 2);
 }
 
+// A large piece is written beside the caller, who meanwhile collects the
+// next one.
 std::string& LineWriter::text() {
-    if (pending_.size() >= kChunk)
-        drain();
+    if (pending_.size() >= kChunk) {
+        second_core_.wait();
+        std::swap(pending_, writing_);
+        second_core_.start([this] { write_out(writing_); });
+    }
     return pending_;
 }
 
 std::string LineWriter::flush() {
     if (!file_)
         return {};
-    drain();
+    second_core_.wait();
+    write_out(pending_);
     errno = 0;
     if (std::fflush(file_) != 0 && error_number_ == 0)
         error_number_ = errno != 0 ? errno : EIO;

@@ -8,6 +8,7 @@
 // they are (no code page conversion, NUL and bytes above 127 included).
 
 #include "file_access.h"
+#include "second_core.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -112,8 +113,8 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    // Hands the collected lines to the file.
-    void drain();
+    // Hands `text` to the file and empties it.
+    void write_out(std::string& text);
 
     std::FILE* file_;
     std::filesystem::path path_;
@@ -121,6 +122,8 @@ private:
     // Lines are collected here and written in large pieces: one library call
     // per line and line end costs more than the copying.
     std::string pending_;
+    std::string writing_; // the piece being written beside the caller
+    SecondCore second_core_;
 };
 
 struct OpenedReader {

@@ -151,7 +151,7 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         {"batch: no output directory", "", "--type H --output-dir DIR/none DIR/house.api", 1,
          "trellwick-convert: DIR/none: no such directory\n", "d house.api", "(none)"},
 #ifdef __linux__
-        {"disk full", "house.scm=old|house.api=x %4 \r\n" + std::string(100'000, 'x'),
+        {"disk full", "house.scm=old|house.api=x %4 \r\n" + std::string(300'000, 'x'),
          "--type H --force DIR/house.api DIR/house.scm", 1,
          "trellwick-convert: DIR/house.api: Cannot write DIR/house.scm: File too large\n",
          "d house.api house.scm", "old"},

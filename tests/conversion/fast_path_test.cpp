@@ -4,6 +4,7 @@
 #include "conversion/numbering.h"
 #include "conversion/point_line.h"
 #include "conversion/text_file.h"
+#include "conversion_test_support.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -60,6 +61,59 @@ TEST(FastPath, ApiLinesSurveyedAndRenumberedAsTheirLinesRenamed) {
         const auto line_a = from_api.size_line(a, "m"), line_b = from_renamed.size_line(b, "m");
         EXPECT_EQ(line_a.line + line_a.error, line_b.line + line_b.error);
     }
+}
+
+// A large macro, whose extent is measured and whose SCM lines are written
+// beside the reading: surveyed as when it comes in pieces too small for that,
+// and written as its lines renamed and renumbered one by one.
+TEST(FastPath, LargeMacroSurveyedAndWrittenAsInSmallPieces) {
+    class Trickle final : public ByteSource { // 1,000 bytes a read
+    public:
+        explicit Trickle(std::string bytes) : bytes_(std::move(bytes)) {}
+        bool read(char* buffer, std::size_t size, std::size_t& got) override {
+            offset_ += got = bytes_.copy(buffer, std::min<std::size_t>(size, 1000), offset_);
+            return true;
+        }
+        bool rewind() override { return offset_ = 0, true; }
+        std::string error() const override { return {}; }
+        std::string bytes_;
+        std::size_t offset_ = 0;
+    };
+    std::mt19937 random(3);
+    const auto number = [&] {
+        return std::to_string(int(random() % 2001) - 1000) + ".5";
+    };
+    std::string api;
+    while (api.size() < 1'500'000) {
+        api += "RefPoint( 7 :1 0." + std::to_string(random() % 9) + " %1 a )\r\nPoints( 0\r\n";
+        for (int i = 0; i < 9; ++i)
+            api += "  " + number() + " 0 " + number() + (i == 8 ? " )\r\n" : "\r\n");
+        api += "SetColor( %6 %10 ) ; %7=\r\n";
+    }
+    MacroSurvey whole({'.', ','}), trickled({'.', ','});
+    ASSERT_EQ(whole.read(*read_lines_from(api), MacroLines::Numbered), "");
+    LineReader trickle(std::make_unique<Trickle>(api));
+    ASSERT_EQ(trickled.read(trickle, MacroLines::Numbered), "");
+    EXPECT_EQ(whole.usage(), trickled.usage());
+    EXPECT_EQ(whole.size(), trickled.size());
+    EXPECT_EQ(whole.size_line(whole.extent(), "m").line,
+              trickled.size_line(trickled.extent(), "m").line);
+
+    Numbering numbering(whole.usage(), {"A", "B", "C", "D"});
+    std::string expected, renamed, line_out;
+    for (const std::string& line : numbering.parameter_lines())
+        expected += line + "\r\n";
+    expected += "\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
+    for (std::size_t at = 0; at < api.size(); at = end_of_line(api, at) + 2) {
+        const std::string_view line = std::string_view(api).substr(at, end_of_line(api, at) - at);
+        numbering.renumber(renamed_line(line, renamed), line_out);
+        expected += line_out + "\r\n";
+    }
+    testing::ScratchDir dir;
+    OpenedWriter scm = create_text_file(dir / "out.scm");
+    write_parameters_and_body(numbering, *read_lines_from(api), MacroLines::Numbered, *scm.writer);
+    EXPECT_EQ(scm.writer->close(), "");
+    EXPECT_TRUE(testing::read_file(dir / "out.scm") == expected); // not printed: 1.5 MB
 }
 
 // A coordinate that plainly lies within the limits so far is not read
