@@ -183,7 +183,7 @@ bool read_point_line_at(std::string_view lines, std::size_t at, PointFields& fie
         fields.kind = PointLine::Failure;
         return true;
     }
-    if (std::popcount(starts) > 1) { // the second field is passed over
+    if ((starts & (starts - 1)) != 0) { // two more fields: the second is passed over
         take_lowest(starts);
         take_lowest(ends);
     }
