@@ -48,20 +48,20 @@ void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
                 return;
             in_list_ = true;
             at = end_of_line(lines, start) + 2;
-            continue;
+        } else {
+            PointFields fields;
+            std::size_t end = 0;
+            if (!read_point_line_at(lines, at, fields, end)) {
+                end = end_of_line(lines, at);
+                fields = read_point_line(lines.substr(at, end - at));
+            }
+            if (percent < at)
+                percent = lines.find('%', at);
+            if (percent < end)
+                fields = read_point_line(renamed_line(lines.substr(at, end - at), renamed_));
+            add_point(fields);
+            at = end + 2;
         }
-        PointFields fields;
-        std::size_t end = 0;
-        if (!read_point_line_at(lines, at, fields, end)) {
-            end = end_of_line(lines, at);
-            fields = read_point_line(lines.substr(at, end - at));
-        }
-        if (percent < at)
-            percent = lines.find('%', at);
-        if (percent < end)
-            fields = read_point_line(renamed_line(lines.substr(at, end - at), renamed_));
-        add_point(fields);
-        at = end + 2;
     }
 }
 
