@@ -79,14 +79,12 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
         return StepOutcome::Stopped;
     }
 
+    // The survey, then the work file opened again for step 3.
     Survey survey;
-    if (const std::string error = survey_work_file(environment, host, survey); !error.empty()) {
-        host.warn(error);
-        return StepOutcome::Stopped;
-    }
-
-    std::string error;
-    auto work_in = reopen(environment.work_file, error);
+    std::string error = survey_work_file(environment, host, survey);
+    std::unique_ptr<LineReader> work_in;
+    if (error.empty())
+        work_in = reopen(environment.work_file, error);
     if (!work_in) {
         host.warn(error);
         return StepOutcome::Stopped;

@@ -44,7 +44,8 @@ StepOutcome cmd_up_Click(ConversionForm& form, Host& host) {
         host.warn(std::string(kFillAllFieldsMessage));
         return StepOutcome::Stopped;
     }
-    if (!form.work_in || !form.scm_out)
+    // Step 2 opens the work file and the SCM file together.
+    if (!form.scm_out)
         return StepOutcome::Stopped;
 
     // The file as it was created: the path field may have been edited since.

@@ -80,7 +80,7 @@ protected:
 
 // Captions that don't fit their places take the free room up to the boxes.
 TEST_F(PreferencesWindowTest, ControlsStandWhereTheLayoutPutsThem) {
-    EXPECT_EQ(window_->objectName(), "frm_pref");
+    EXPECT_EQ(window_->objectName() + '|' + window_->windowTitle(), "frm_pref|Preferences");
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
     for (const auto& [name, place] : {std::pair{"Label2", QRect(8, 48, 113, 17)},
                                       {"Label3", QRect(8, 72, 124, 17)},

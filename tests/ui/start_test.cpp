@@ -77,7 +77,7 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     start();
     EXPECT_TRUE(dialogs_.messages.empty() && preferences() == nullptr && step() == 1);
     EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
-    EXPECT_EQ(window_->objectName(), "frm_main");
+    EXPECT_EQ(window_->objectName() + '|' + window_->windowTitle(), "frm_main|Trellwick");
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
     for (const auto& [name, place] : {std::pair{"Label3", QRect(16, 32, 64, 17)},
                                       {"Label9", QRect(16, 24, 289, 57)},
