@@ -113,7 +113,9 @@ bool plainly_within(const Coordinate& coordinate, float low, float high) {
     const float sign = 1.0F - 2.0F * static_cast<float>(coordinate.negative);
     const float near = sign * static_cast<float>(coordinate.whole);
     const float far = sign * static_cast<float>(coordinate.whole + 1);
-    return (low <= std::min(near, far)) & (std::max(near, far) <= high);
+    const bool above_low = low <= std::min(near, far);
+    const bool below_high = std::max(near, far) <= high;
+    return above_low && below_high;
 }
 
 PointFields read_point_line(std::string_view line) {
