@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include "digit.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -7,10 +9,6 @@
 
 namespace trellwick {
 namespace {
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // For a number text beyond the range of float: whether it is too small for
 // it rather than too large, that is, whether its first significant digit
@@ -64,7 +62,6 @@ std::optional<float> parse_plain(std::string_view text) {
 // point, which the plain reading refuses.
 std::optional<float> parse_localized(std::string_view text, const NumericLocale& locale) {
     std::string plain;
-    plain.reserve(text.size());
     bool in_exponent = false;
     for (const char c : text) {
         if (!in_exponent && c == locale.decimal) {

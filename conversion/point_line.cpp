@@ -1,5 +1,7 @@
 #include "point_line.h"
 
+#include "digit.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -88,7 +90,7 @@ Coordinate coordinate(std::string_view text) {
     const std::size_t digits = read.negative ? 1 : 0;
     std::size_t at = digits;
     std::uint32_t whole = 0;
-    for (; at < text.size() && at - digits < 10 && text[at] >= '0' && text[at] <= '9'; ++at)
+    for (; at < text.size() && at - digits < 10 && is_digit(text[at]); ++at)
         whole = whole * 10 + static_cast<std::uint32_t>(text[at] - '0');
     if (at == digits || at - digits == 10)
         return read;
@@ -96,7 +98,7 @@ Coordinate coordinate(std::string_view text) {
         if (text[at] != '.' || at + 1 == text.size())
             return read;
         for (++at; at < text.size(); ++at)
-            if (text[at] < '0' || text[at] > '9')
+            if (!is_digit(text[at]))
                 return read;
     }
     read.plain = true;

@@ -3,6 +3,8 @@
 // The placeholder renaming of the Convert step: the API macro's numbered
 // placeholders ("%1 " to "%14 ", "%6=" to "%9=") become named placeholders.
 
+#include "digit.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -64,10 +66,6 @@ inline constexpr PairsByToken kPairsByToken = [] {
     }
     return table;
 }();
-
-inline bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 } // namespace renaming_detail
 
