@@ -150,7 +150,7 @@ TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
                   path(row.api) + '|' + path(row.scm) + '|');
     }
     click("cmd_ApiScm"); // the proposals follow the file dropped last
-    EXPECT_EQ(text("txt_name"), "depot");
+    EXPECT_EQ(text("txt_name") + '|' + text("txt_bmp"), "depot|depot.bmp");
 }
 
 // Bitmap names are looked up beside the SCM file at every change of the name;
