@@ -18,7 +18,8 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
         std::string before;             // then the file changes of change_files()
         int stopped_in;                 // 0: finished
         std::string warning, scm, work; // the end of the SCM file, the work file
-        int size_limit_in = 0;          // the step whose writes beyond 64 KiB fail
+        int size_limit_in = 0;          // the step whose writes beyond `size_limit` fail
+        std::size_t size_limit = 64 * 1024;
     };
     const std::string kWork = "x %sca %up1 \r\n", body(100'000, 'x');
     const Row rows[] = {
@@ -68,6 +69,8 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
          "Cannot write DIR/house.scm: File too large", "(none)", kWork + body + "\r\n", 3},
         {"body too large in step 2", 1, "house.api=x %4 \r\n" + body, 2,
          "Cannot write DIR/house.scm: File too large", "(none)", "x %sca \r\n" + body + "\r\n", 2},
+        {"header too large", 1, "", 2, "Cannot write DIR/house.scm: File too large", "(none)",
+         kWork, 2, 100},
 #endif
     };
     for (const Row& row : rows) {
@@ -97,7 +100,7 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
 #ifdef __linux__
             std::optional<testing::FileSizeLimit> limit;
             if (row.size_limit_in == step)
-                limit.emplace(64 * 1024);
+                limit.emplace(row.size_limit);
 #endif
             const StepOutcome outcome = step == 1 ? convert_step(form, host, environment)
                                         : step == 2
