@@ -120,14 +120,6 @@ bool LineReader::fill() {
     return got != 0;
 }
 
-bool LineReader::read_line(std::string& line) {
-    std::string_view view;
-    if (!read_line(view))
-        return false;
-    line.assign(view);
-    return true;
-}
-
 // Each kind of line end is searched with memchr, and the place found is kept
 // until a line passes it: every byte is searched at most once for each kind,
 // whichever the file uses.
@@ -152,8 +144,7 @@ bool LineReader::read_line(std::string_view& line) {
             // A CR as the last byte read may be the first half of a CR LF.
             if (buffer_[stop] == '\r' && stop + 1 == end_) {
                 const std::size_t offset = stop - begin_;
-                if (!fill() && failed())
-                    return false;
+                fill(); // a read error ends the reading after this line
                 stop = begin_ + offset;
             }
             line = std::string_view(buffer_.get() + begin_, stop - begin_);

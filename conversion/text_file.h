@@ -45,11 +45,9 @@ public:
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // The next line into `line`; false at the end of the input or after a read
-    // error, which error() then describes.
-    bool read_line(std::string& line);
-    // The same as a view into the reader's buffer, valid until the next read:
-    // no copy for a line that is only looked at.
+    // The next line, as a view into the reader's buffer valid until the next
+    // read; false at the end of the input or after a read error, which error()
+    // then describes.
     bool read_line(std::string_view& line);
     // The next lines, each with its CR LF, and how many they are: as many
     // complete lines as the buffer holds, read in place where every line of

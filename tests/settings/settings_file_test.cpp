@@ -110,7 +110,7 @@ TEST_F(SettingsTest, DirectoriesBeyondAsciiHoldLineFilesAndSettings) {
         created.writer->write_line("Line( 1 2 )");
         EXPECT_EQ(created.writer->close(), "");
         const OpenedReader opened = open_text_file(dir / u8"m\u00e4cro.api");
-        std::string line;
+        std::string_view line;
         ASSERT_TRUE(opened.reader && opened.reader->read_line(line)) << opened.error;
         EXPECT_EQ(line, "Line( 1 2 )");
         if (code_page.empty())
