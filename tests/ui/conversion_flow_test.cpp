@@ -29,12 +29,14 @@ protected:
 // first field at fault, and the window stays in its step.
 TEST_F(MainWindowFlowTest, StepChecksWarnAndKeepTheStep) {
     const char* const fill = "Please make sure you have filled in all fields";
+    const char* const select = "Please select a source and destination file"; // SCM box emptied
     struct Row {
         const char *name, *bitmap, *type, *other, *up1, *up3, *fault;
     };
     const Row rows[] = {
         {"Sign", "s.bmp", nullptr, "", nullptr, nullptr, fill},
         {"Sign", "s.bmp", "opt_asd2t_16", "", nullptr, nullptr, fill},
+        {"Sign", "s.bmp", "opt_asd2t_3", "", nullptr, nullptr, select},
         {"", "s.bmp", "opt_asd2t_3", "", nullptr, nullptr, fill},
         {"Sign \u4e2d", "\u0444", "opt_asd2t_3", "", nullptr, nullptr, "name"},
         {"S\u00e4gn", "\u0444.bmp", "opt_asd2t_16", "\u2603", nullptr, nullptr, "type"},
@@ -53,6 +55,8 @@ TEST_F(MainWindowFlowTest, StepChecksWarnAndKeepTheStep) {
         if (row.type)
             click(row.type);
         type("txt_typeother", row.other);
+        if (row.fault == select)
+            type("txt_scm", "");
         click("cmd_asd2t");
         if (row.up1) {
             EXPECT_EQ(greys(), "wgwg");
