@@ -13,61 +13,14 @@ namespace trellwick {
 namespace {
 
 // Random API macros of tokens, placeholders, "%" signs, comments, point lists
-// and reference points, with any line ends: their surveys and SCM bodies are
-// those of their lines renamed one by one (also with "%" as the digit-group
-// separator, which joins a point line's token to the digits around it).
-TEST(FastPath, ApiLinesSurveyedAndRenumberedAsTheirLinesRenamed) {
-    static constexpr std::string_view kPieces[] = {
-        "%",    "%1 ",  "%1",   "%4 ",  "%6=",     "%6 ",   "%9=",        "%10 ",   "%13 ",
-        "%14 ", "%lat", "%sca", "%u",   "%up",     "%up1=", "%up1",       "%v2=",   "%v2v",
-        "p1",   "p1 ",  "alt",  "v1v",  "ca",      "%s",    "2v",         "=",      " ",
-        ";",    "1",    "-3 ",  "2,5 ", "Points(", ")",     "RefPoint( ", ":0 0.5 "};
-    const char* const kEnds[] = {"\r\n", "\n", "\r"};
-    std::mt19937 random(7);
-    std::string renamed, line_out;
-    for (int round = 0; round < 5000; ++round) {
-        std::string api_text, renamed_text, expected;
-        PlaceholderUsage usage;
-        for (bool* flag : {&usage.lat, &usage.sca, &usage.up1, &usage.alt, &usage.v1v, &usage.scc})
-            *flag = random() % 2 == 0;
-        Numbering numbering(usage, {"A", "B", "C", "D"});
-        for (int i = 0; i < 8; ++i) {
-            std::string line;
-            for (auto count = random() % 9; count > 0; --count)
-                line += kPieces[random() % std::size(kPieces)];
-            api_text += line + (i % 2 ? kEnds[round % 3] : "\r\n");
-            renamed_text += std::string(renamed_line(line, renamed)) + "\r\n";
-            numbering.renumber(renamed_line(line, renamed), line_out);
-            expected += line_out + "\r\n";
-        }
-        SCOPED_TRACE(api_text);
-        auto reader = read_lines_from(api_text);
-        std::string_view lines;
-        std::size_t count = 0, read = 0;
-        std::string out = "x";
-        while (reader->read_lines(lines, count))
-            read += lines.size() + numbering.append_renumbered(lines, MacroLines::Numbered, out);
-        EXPECT_EQ(out, "x" + expected);
-        EXPECT_EQ(read, renamed_text.size());
-        const NumericLocale locale{',', round % 2 == 0 ? '.' : '%'};
-        MacroSurvey from_api(locale), from_renamed(locale);
-        ASSERT_EQ(from_api.read(*read_lines_from(api_text), MacroLines::Numbered), "");
-        ASSERT_EQ(from_renamed.read(*read_lines_from(renamed_text), MacroLines::Renamed), "");
-        EXPECT_EQ(from_api.usage(), from_renamed.usage());
-        EXPECT_EQ(from_api.size(), from_renamed.size());
-        const Extent a = from_api.extent(), b = from_renamed.extent();
-        EXPECT_EQ(std::tie(a.length, a.width, a.fell_back),
-                  std::tie(b.length, b.width, b.fell_back));
-        const auto line_a = from_api.size_line(a, "m"), line_b = from_renamed.size_line(b, "m");
-        EXPECT_EQ(line_a.line + line_a.error, line_b.line + line_b.error);
-    }
-}
-
-// A large macro, whose extent is measured and whose SCM lines are written
-// beside the reading: surveyed as when it comes in pieces too small for that,
-// and written as its lines renamed and renumbered one by one.
-TEST(FastPath, LargeMacroSurveyedAndWrittenAsInSmallPieces) {
-    class Trickle final : public ByteSource { // 1,000 bytes a read
+// and reference points, with any line ends, and last one of 1.5 MB of point
+// lists whose extent is measured, and whose SCM file is written, on the second
+// thread. Each is surveyed as its lines renamed one by one and read 1,000
+// bytes at a time (also with "%" as the digit-group separator, which joins a
+// point line's token to the digits around it), and its SCM file holds those
+// lines renumbered one by one.
+TEST(FastPath, ApiMacrosSurveyedAndWrittenAsTheirLinesRenamedOneByOne) {
+    class Trickle final : public ByteSource {
     public:
         explicit Trickle(std::string bytes) : bytes_(std::move(bytes)) {}
         bool read(char* buffer, std::size_t size, std::size_t& got) override {
@@ -79,41 +32,71 @@ TEST(FastPath, LargeMacroSurveyedAndWrittenAsInSmallPieces) {
         std::string bytes_;
         std::size_t offset_ = 0;
     };
-    std::mt19937 random(3);
+    static constexpr std::string_view kPieces[] = {
+        "%",    "%1 ",  "%1",   "%4 ",  "%6=",     "%6 ",   "%9=",        "%10 ",   "%13 ",
+        "%14 ", "%lat", "%sca", "%u",   "%up",     "%up1=", "%up1",       "%v2=",   "%v2v",
+        "p1",   "p1 ",  "alt",  "v1v",  "ca",      "%s",    "2v",         "=",      " ",
+        ";",    "1",    "-3 ",  "2,5 ", "Points(", ")",     "RefPoint( ", ":0 0.5 "};
+    const char* const kEnds[] = {"\r\n", "\n", "\r"};
+    std::mt19937 random(7);
     const auto number = [&] {
         return std::to_string(int(random() % 2001) - 1000) + ".5";
     };
-    std::string api;
-    while (api.size() < 1'500'000) {
-        api += "RefPoint( 7 :1 0." + std::to_string(random() % 9) + " %1 a )\r\nPoints( 0\r\n";
-        for (int i = 0; i < 9; ++i)
-            api += "  " + number() + " 0 " + number() + (i == 8 ? " )\r\n" : "\r\n");
-        api += "SetColor( %6 %10 ) ; %7=\r\n";
-    }
-    MacroSurvey whole({'.', ','}), trickled({'.', ','});
-    ASSERT_EQ(whole.read(*read_lines_from(api), MacroLines::Numbered), "");
-    LineReader trickle(std::make_unique<Trickle>(api));
-    ASSERT_EQ(trickled.read(trickle, MacroLines::Numbered), "");
-    EXPECT_EQ(whole.usage(), trickled.usage());
-    EXPECT_EQ(whole.size(), trickled.size());
-    EXPECT_EQ(whole.size_line(whole.extent(), "m").line,
-              trickled.size_line(trickled.extent(), "m").line);
+    const testing::ScratchDir dir;
+    std::string renamed, line_out;
+    for (int round = 0; round <= 5000; ++round) {
+        std::string api, renamed_text;
+        const auto add = [&](const std::string& line, const char* end) {
+            api += line + end;
+            renamed_text += std::string(renamed_line(line, renamed)) + "\r\n";
+        };
+        for (int i = 0; round < 5000 && i < 8; ++i) {
+            std::string line;
+            for (auto count = random() % 9; count > 0; --count)
+                line += kPieces[random() % std::size(kPieces)];
+            add(line, i % 2 ? kEnds[round % 3] : "\r\n");
+        }
+        while (round == 5000 && api.size() < 1'500'000) {
+            add("RefPoint( 7 :1 0." + std::to_string(random() % 9) + " %1 a )", "\r\n");
+            add("Points( 0", "\r\n");
+            for (int i = 0; i < 9; ++i)
+                add("  " + number() + " 0 " + number() + (i == 8 ? " )" : ""), "\r\n");
+            add("SetColor( %6 %10 ) ; %7=", "\r\n");
+        }
+        SCOPED_TRACE(api.substr(0, 200));
+        const NumericLocale locale{',', round % 2 == 0 ? '.' : '%'};
+        MacroSurvey whole(locale), trickled(locale);
+        ASSERT_EQ(whole.read(*read_lines_from(api), MacroLines::Numbered), "");
+        LineReader trickle(std::make_unique<Trickle>(renamed_text));
+        ASSERT_EQ(trickled.read(trickle, MacroLines::Renamed), "");
+        EXPECT_EQ(whole.usage(), trickled.usage());
+        EXPECT_EQ(whole.size(), trickled.size());
+        const Extent a = whole.extent(), b = trickled.extent();
+        EXPECT_EQ(std::tie(a.length, a.width, a.fell_back),
+                  std::tie(b.length, b.width, b.fell_back));
+        const auto line_a = whole.size_line(a, "m"), line_b = trickled.size_line(b, "m");
+        EXPECT_EQ(line_a.line + line_a.error, line_b.line + line_b.error);
 
-    Numbering numbering(whole.usage(), {"A", "B", "C", "D"});
-    std::string expected, renamed, line_out;
-    for (const std::string& line : numbering.parameter_lines())
-        expected += line + "\r\n";
-    expected += "\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
-    for (std::size_t at = 0; at < api.size(); at = end_of_line(api, at) + 2) {
-        const std::string_view line = std::string_view(api).substr(at, end_of_line(api, at) - at);
-        numbering.renumber(renamed_line(line, renamed), line_out);
-        expected += line_out + "\r\n";
+        PlaceholderUsage usage;
+        for (bool* flag : {&usage.lat, &usage.sca, &usage.up1, &usage.alt, &usage.v1v, &usage.scc})
+            *flag = random() % 2 == 0;
+        Numbering numbering(usage, {"A", "B", "C", "D"});
+        std::string expected;
+        for (const std::string& line : numbering.parameter_lines())
+            expected += line + "\r\n";
+        expected += "\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
+        for (std::size_t at = 0; at < renamed_text.size(); at = renamed_text.find('\n', at) + 1) {
+            numbering.renumber(renamed_text.substr(at, renamed_text.find('\r', at) - at), line_out);
+            expected += line_out + "\r\n";
+        }
+        OpenedWriter scm = create_text_file(dir / "out.scm");
+        EXPECT_EQ(write_parameters_and_body(numbering, *read_lines_from(api), MacroLines::Numbered,
+                                            *scm.writer),
+                  trickled.size());
+        EXPECT_EQ(scm.writer->close(), "");
+        const std::string written = testing::read_file(dir / "out.scm");
+        EXPECT_TRUE(written == expected) << written.substr(0, 2000); // the whole: 1.5 MB at the end
     }
-    testing::ScratchDir dir;
-    OpenedWriter scm = create_text_file(dir / "out.scm");
-    write_parameters_and_body(numbering, *read_lines_from(api), MacroLines::Numbered, *scm.writer);
-    EXPECT_EQ(scm.writer->close(), "");
-    EXPECT_TRUE(testing::read_file(dir / "out.scm") == expected); // not printed: 1.5 MB
 }
 
 // A coordinate that plainly lies within the limits so far is not read
