@@ -3,6 +3,8 @@
 #include "cli/code_page_text.h"
 #include "conversion/macro_types.h"
 
+#include <algorithm>
+
 namespace trellwick::cli {
 namespace {
 
@@ -17,12 +19,12 @@ EncodedTexts encode_macro_texts(const Options& options) {
     EncodedTexts encoded;
     MacroTexts& texts = encoded.texts;
 
+    // The index of the type's caption; a type that no caption before "Other,
+    // please specify:" names is that option's.
     const std::string& type = options.type.value_or("");
-    texts.type_index = kOtherTypeIndex;
-    for (int i = 0; i < kOtherTypeIndex; ++i) {
-        if (kMacroTypeCaptions[static_cast<std::size_t>(i)] == type)
-            texts.type_index = i;
-    }
+    const auto* const known_types_end = kMacroTypeCaptions.begin() + kOtherTypeIndex;
+    texts.type_index = static_cast<int>(
+        std::find(kMacroTypeCaptions.begin(), known_types_end, type) - kMacroTypeCaptions.begin());
     if (texts.type_index == kOtherTypeIndex) {
         const auto other = utf8_to_code_page(type);
         if (!other) {
