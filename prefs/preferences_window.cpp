@@ -33,9 +33,7 @@ void make_room_for_caption(QLabel* label, int right, int bottom) {
         place.setHeight(std::max(place.height(), std::min(needed, bottom - place.top())));
     } else {
         const int needed = label->sizeHint().width();
-        if (needed <= place.width())
-            return;
-        place.setWidth(std::min(needed, right - place.left() + 1));
+        place.setWidth(std::max(place.width(), std::min(needed, right - place.left() + 1)));
     }
     label->setGeometry(place);
 }
