@@ -100,7 +100,7 @@ std::string number_text(float value, const NumericLocale& locale) {
     const std::string_view exponent_text = scientific.substr(e + 1);
     std::from_chars(exponent_text.data() + (exponent_text.front() == '+' ? 1 : 0),
                     exponent_text.data() + exponent_text.size(), exponent);
-    while (digits.back() == '0') // the first digit of a value other than 0 is not 0
+    while (!digits.empty() && digits.back() == '0')
         digits.pop_back();
 
     // digits d1 d2 ... with the decimal point after d1, moved by the exponent.
