@@ -136,17 +136,12 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
-        auto* drop = static_cast<QDropEvent*>(event);
-        // Dragged text still goes into the box; dragged files never do.
-        if (drop->mimeData() && drop->mimeData()->hasUrls()) {
-            if (type == QEvent::Drop)
-                dropEvent(drop);
-            else
-                answer_drag(static_cast<QDragMoveEvent*>(event));
+    // Dragged text still goes into a box. Dragged files never do: their drag,
+    // unanswered, goes on to the window, which then takes the drop as well.
+    if (event->type() == QEvent::DragEnter) {
+        const QMimeData* data = static_cast<QDragEnterEvent*>(event)->mimeData();
+        if (data && data->hasUrls())
             return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
