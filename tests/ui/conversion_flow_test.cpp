@@ -182,7 +182,8 @@ TEST_F(MainWindowFlowTest, PreviewShowsWhatCanBeShown) {
         const int grey = shown.isNull() ? 0 : qGray(shown.pixel(130, 20));
         EXPECT_EQ(grey == 0 || grey == 255, sharp || shown.isNull()) << name << " " << grey;
     }
-    type("txt_scm", "/house.scm"); // the root directory
+    EXPECT_EQ(control<QLabel>("pic_bmp")->alignment(), Qt::AlignCenter); // narrow or wide pictures
+    type("txt_scm", "/house.scm");                                       // the root directory
     type("txt_bmp", path("scm/small.bmp").mid(1));
     EXPECT_EQ(preview(), QSize(258, 129));
     type("txt_scm", "house.scm"); // no directory: nothing is shown
