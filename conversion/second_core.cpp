@@ -50,7 +50,7 @@ void SecondCore::wait() {
 
 void SecondCore::wait_until_busy_is(bool value) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-    while (busy_ != value && !stopping_ && std::chrono::steady_clock::now() < until)
+    while (busy_ != value && std::chrono::steady_clock::now() < until)
         std::this_thread::yield();
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return busy_ == value || stopping_; });
