@@ -3,6 +3,7 @@
 
 #include "main_window_fixture.h"
 
+#include <QButtonGroup>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -84,6 +85,8 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
                                       {"opt_asd2t_7", QRect(8, 264, 224, 17)},
                                       {"opt_asd2t_8", QRect(232, 96, 96, 17)}})
         EXPECT_EQ(control(name)->geometry(), place) << name;
+    const auto* types = window_->findChild<QButtonGroup*>("opt_asd2t");
+    EXPECT_EQ(types ? types->buttons().size() : 0, 17);
     EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
     EXPECT_EQ(control("frm_up")->contentsRect().top(), 15); // the caption stands on the border
     click_menu("mnu_help");
