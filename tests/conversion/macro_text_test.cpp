@@ -100,7 +100,7 @@ TEST(SizeLine, FromTheExtentAndTheReferenceScale) {
         {"%sca|Points( 0|12|)", "FALLBACK"},
         {"%sca|Points( 0|1\t2\t3|)", "FALLBACK"},
         {"%sca|Points( 0|1e39 0 1|)", "FALLBACK"},
-        {"%sca|Points( 0|9 0 9|1.5x 0 1|)", "FALLBACK"},
+        {"%sca|Points( 0|9 0 9|1.5x 0 1|2 0 2|)", "FALLBACK"},
         {"%sca|Points( 0|1 0 -3e38|1 0 3e38|)", "FALLBACK"},
         {k2by4, ";FixedLength=4, FixedWidth=8 \\"},
         {"RefPoint( 7 :1 0.5 %lat %lon )|x|" + k2by4 + "RefPoint( abs :0 0,25   a b )",
