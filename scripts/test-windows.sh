@@ -22,8 +22,11 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 # File names in UTF-8 on this side; Windows-1252 as the ANSI code page, as in
 # an English locale.
 export LC_ALL=C.UTF-8
-"$wine" wineboot --init >/dev/null 2>&1
+# One server for the whole run: a server that ends by itself between two
+# programs can leave the next one with its connection reset.
+"$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
+"$wine" wineboot --init >/dev/null 2>&1
 
 # The desktop program's version resource compiles and keeps its fields.
 x86_64-w64-mingw32-windres -I "$root/app" -O coff -o "$build/trellwick.res.o" "$root/app/trellwick.rc"
