@@ -23,7 +23,9 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 # an English locale.
 export LC_ALL=C.UTF-8
 # One server for the whole run: a server that ends by itself between two
-# programs can leave the next one with its connection reset.
+# programs can leave the next one with its connection reset. It starts in the
+# prefix, which wineboot then fills.
+mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
