@@ -22,7 +22,7 @@ EncodedTexts encode_macro_texts(const Options& options) {
     // The index of the type's caption; a type that no caption before "Other,
     // please specify:" names is that option's.
     const std::string& type = options.type.value_or("");
-    const auto* const known_types_end = kMacroTypeCaptions.begin() + kOtherTypeIndex;
+    const auto known_types_end = kMacroTypeCaptions.begin() + kOtherTypeIndex;
     texts.type_index = static_cast<int>(
         std::find(kMacroTypeCaptions.begin(), known_types_end, type) - kMacroTypeCaptions.begin());
     if (texts.type_index == kOtherTypeIndex) {
