@@ -26,7 +26,8 @@ struct DescriptionBox {
 };
 
 // How much of the work file the Macro information step read: the User
-// parameters step reads the same file again and must find the same.
+// parameters step reads the same file again and must find the same. (The
+// command line counts the API macro's lines likewise, as they are read.)
 struct WorkFileSize {
     std::size_t lines = 0;
     std::size_t bytes = 0; // without the line ends

@@ -65,6 +65,28 @@ void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
     }
 }
 
+void ExtentMeasurement::join(const ExtentMeasurement& next, std::string_view lines,
+                             MacroLines kind) {
+    // With a list open, the lines before the first with "Points(" are measured
+    // on from here (npos + 1 is 0: that line is the first).
+    std::size_t head = 0;
+    if (in_list_) {
+        const auto points = lines.find("Points(");
+        head = points == std::string_view::npos ? lines.size() : lines.rfind('\n', points) + 1;
+        add_lines(lines.substr(0, head), kind);
+    }
+    if (in_list_ || failed_) {
+        add_lines(lines.substr(head), kind);
+        return;
+    }
+    limits_.min_x = std::min(limits_.min_x, next.limits_.min_x);
+    limits_.max_x = std::max(limits_.max_x, next.limits_.max_x);
+    limits_.min_z = std::min(limits_.min_z, next.limits_.min_z);
+    limits_.max_z = std::max(limits_.max_z, next.limits_.max_z);
+    failed_ = next.failed_;
+    in_list_ = next.in_list_;
+}
+
 void ExtentMeasurement::add_point(const PointFields& fields) {
     if (fields.kind == PointLine::Failure) {
         failed_ = true;

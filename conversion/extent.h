@@ -29,6 +29,11 @@ public:
     // The macro's next lines, each ending in CR LF; an API macro's point lines
     // are read renamed.
     void add_lines(std::string_view lines, MacroLines kind);
+    // Takes in the lines that follow, given `next`, those lines measured on
+    // their own as if no point list were open before them. That holds from
+    // their first line with "Points(" on, unless a list is still open there:
+    // they are then measured on from here.
+    void join(const ExtentMeasurement& next, std::string_view lines, MacroLines kind);
     // The extent once every line was added; the fallback after a read error.
     Extent finish(bool read_failed) const;
 

@@ -1,5 +1,6 @@
 #include "numbering.h"
 
+#include "byte_finder.h"
 #include "renaming.h"
 #include "replace_all.h"
 #include "scm_layout.h"
@@ -144,8 +145,7 @@ const Numbering::Replacement* Numbering::replacement_at(std::string_view text) c
 // own text: it holds no "%" after its first character, so no token starts
 // inside it. The test for a removal looks at the last "%" and the end of the
 // last replacement, both counted in the renamed lines.
-bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
-                                     std::size_t& grown) {
+bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out) {
     constexpr auto kNone = std::string_view::npos;
     // Room for the longest result, and for the eight bytes that a number is
     // copied as: a token of three characters at most becomes four ("%1 "
@@ -161,11 +161,13 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
         std::memcpy(written, text, size);
         written += size;
     };
+    std::size_t grown = 0;               // what renaming added so far
     std::size_t copied = 0;              // in `lines`
     std::size_t last_percent = kNone;    // in the renamed lines
     std::size_t last_percent_at = 0;     // the same in `lines`
     std::size_t replacement_end = kNone; // in the renamed lines
-    for (auto at = lines.find('%'); at != kNone; at = lines.find('%', at)) {
+    ByteFinder percents(lines, '%');
+    for (auto at = percents.next(0); at != kNone; at = percents.next(at)) {
         const std::size_t renamed_at = at + grown;
         const std::string_view rest = lines.substr(at);
         const RenamingPair* pair = kind == MacroLines::Numbered ? renaming_at(rest) : nullptr;
@@ -206,30 +208,23 @@ bool Numbering::renumber_in_one_walk(std::string_view lines, MacroLines kind, st
     return true;
 }
 
-std::size_t Numbering::append_renumbered(std::string_view lines, MacroLines kind,
-                                         std::string& out) {
-    std::size_t grown = 0;
-    if (renumber_in_one_walk(lines, kind, out, grown))
-        return grown;
+void Numbering::append_renumbered(std::string_view lines, MacroLines kind, std::string& out) {
+    if (renumber_in_one_walk(lines, kind, out))
+        return;
     // Line by line then: the walk where it holds, otherwise one replacement
     // after another over the line renamed.
-    grown = 0;
     for (std::size_t at = 0; at < lines.size();) {
         const std::size_t end = end_of_line(lines, at);
         const std::string_view line = lines.substr(at, end - at);
-        std::size_t line_grown = 0;
-        if (!renumber_in_one_walk(line, kind, out, line_grown)) {
+        if (!renumber_in_one_walk(line, kind, out)) {
             const std::string_view renamed =
                 kind == MacroLines::Numbered ? renamed_line(line, scratch_renamed_) : line;
             renumber_one_after_another(renamed, scratch_result_);
             out.append(scratch_result_);
-            line_grown = renamed.size() - line.size();
         }
-        grown += line_grown;
         out.append(lines.substr(end, 2));
         at = end + 2;
     }
-    return grown;
 }
 
 void Numbering::renumber_one_after_another(std::string_view line, std::string& out) {
@@ -264,8 +259,8 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     std::string_view lines;
     std::size_t count = 0;
     while (source.read_lines(lines, count)) {
-        const std::size_t grown = numbering.append_renumbered(lines, kind, scm.text());
-        size.add(count, lines.size() - 2 * count + grown);
+        numbering.append_renumbered(lines, kind, scm.text());
+        size.add(count, lines.size() - 2 * count);
     }
     return size;
 }

@@ -27,9 +27,8 @@ public:
     void renumber(std::string_view line, std::string& out);
     // The same for lines of the macro (one line, or lines each ending in
     // CR LF), an API macro's lines renamed first, appended to what `out`
-    // already holds (such as a writer's buffer). Returns what renaming added
-    // to the lines' length.
-    std::size_t append_renumbered(std::string_view lines, MacroLines kind, std::string& out);
+    // already holds (such as a writer's buffer).
+    void append_renumbered(std::string_view lines, MacroLines kind, std::string& out);
 
 private:
     // What the walk puts in for a placeholder or a token: a number such as
@@ -44,12 +43,10 @@ private:
         bool removal = false; // the text is empty or just "="
     };
 
-    // The replacements in one walk over the lines, appended to `out`, with
-    // what renaming adds in `grown`; false, with `out` as it was, when a
-    // placeholder is removed (or leaves just "=") where that could join text
-    // into a placeholder for a later replacement.
-    bool renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out,
-                              std::size_t& grown);
+    // The replacements in one walk over the lines, appended to `out`; false,
+    // with `out` as it was, when a placeholder is removed (or leaves just "=")
+    // where that could join text into a placeholder for a later replacement.
+    bool renumber_in_one_walk(std::string_view lines, MacroLines kind, std::string& out);
     // The replacement whose placeholder `text` starts with, if any.
     const Replacement* replacement_at(std::string_view text) const;
     // The replacements as they are defined: one after another, each over the
@@ -84,8 +81,8 @@ class LineWriter;
 
 // Lines 4 on: the parameter lines, the trailer, and one body line for each
 // line of `source`, renumbered (an API macro's lines renamed first). Returns
-// the size of what was read, renamed, for a comparison with the survey; a
-// read error is left in `source`, a write error in `scm`.
+// the size of what was read, for a comparison with the survey; a read error
+// is left in `source`, a write error in `scm`.
 WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source, MacroLines kind,
                                        LineWriter& scm);
 

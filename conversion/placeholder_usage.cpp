@@ -1,8 +1,10 @@
 #include "placeholder_usage.h"
 
+#include "byte_finder.h"
 #include "short_text.h"
 
 #include <array>
+#include <bitset>
 
 namespace trellwick {
 namespace {
@@ -59,6 +61,19 @@ bool in_comment(std::string_view lines, std::size_t at) {
     return false;
 }
 
+// The characters after the "%" of the texts that could still set a flag; a
+// "%" followed by any other needs no closer look.
+std::bitset<256> still_searched(const PlaceholderUsage& usage, MacroLines kind) {
+    std::bitset<256> wanted;
+    for (const Searched& searched : kSearched)
+        if (!(usage.*searched.flag))
+            wanted.set(static_cast<unsigned char>(searched.text[1]));
+    for (std::size_t i = 0; kind == MacroLines::Numbered && i < kRenamingTable.size(); ++i)
+        if (kFlagOfPair[i] && !(usage.*kFlagOfPair[i]))
+            wanted.set(static_cast<unsigned char>(kRenamingTable[i].api_token[1]));
+    return wanted;
+}
+
 } // namespace
 
 bool PlaceholderUsage::user_parameter(int index) const {
@@ -74,27 +89,33 @@ bool PlaceholderUsage::user_parameter(int index) const {
     }
 }
 
-std::size_t scan_lines(std::string_view lines, MacroLines kind, PlaceholderUsage& usage) {
+PlaceholderUsage& PlaceholderUsage::operator|=(const PlaceholderUsage& other) {
+    for (const Searched& searched : kSearched)
+        this->*searched.flag = this->*searched.flag || other.*searched.flag;
+    return *this;
+}
+
+void scan_lines(std::string_view lines, MacroLines kind, PlaceholderUsage& usage) {
     // Only the code part counts: a placeholder is used when its first
     // occurrence on a line stands before the line's first ";", that is when
     // it occurs in the code part at all. Every searched text starts with "%"
     // and no two can start at one place, so one walk over the "%" signs finds
     // them all; a flag already set needs no look for the ";".
-    std::size_t grown = 0;
-    for (auto at = lines.find('%'); at != std::string_view::npos; at = lines.find('%', at + 1)) {
+    const std::bitset<256> wanted = still_searched(usage, kind);
+    ByteFinder percents(lines, '%');
+    for (auto at = percents.next(0); at != ByteFinder::npos; at = percents.next(at + 1)) {
+        if (at + 1 == lines.size() || !wanted.test(static_cast<unsigned char>(lines[at + 1])))
+            continue;
         const std::string_view text = lines.substr(at);
         bool PlaceholderUsage::*flag = nullptr;
         const RenamingPair* pair = kind == MacroLines::Numbered ? renaming_at(text) : nullptr;
-        if (pair) {
+        if (pair)
             flag = kFlagOfPair[static_cast<std::size_t>(pair - kRenamingTable.data())];
-            grown += pair->named_token.size() - pair->api_token.size();
-        } else {
+        else
             flag = flag_of(text);
-        }
         if (flag && !(usage.*flag) && !in_comment(lines, at))
             usage.*flag = true;
     }
-    return grown;
 }
 
 } // namespace trellwick

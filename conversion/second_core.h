@@ -25,6 +25,8 @@ public:
     void start(std::function<void()> work);
     // Returns once the work started last is done; what it threw is thrown here.
     void wait();
+    // Whether the work started last still runs.
+    bool busy() const { return busy_; }
 
 private:
     void run();

@@ -1,0 +1,78 @@
+#pragma once
+
+// The places of one byte in a text, one after another. A macro holds a "%"
+// every few bytes, and a library call for each costs more than looking at
+// them all: where the processor compares 16 bytes at once (SSE2, on every
+// x86-64), a block of 64 bytes becomes one word with a bit for each byte that
+// is the one searched for. Elsewhere each place is searched for plainly.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <bit>
+#include <emmintrin.h>
+#define TRELLWICK_BYTE_BLOCKS 1
+#endif
+
+namespace trellwick {
+
+class ByteFinder {
+public:
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    ByteFinder(std::string_view text, char byte) : text_(text), byte_(byte) {}
+
+    // The byte's first place at or after `from`, or npos.
+    std::size_t next(std::size_t from) {
+#ifdef TRELLWICK_BYTE_BLOCKS
+        if (from >= text_.size())
+            return npos;
+        if (from < block_ || from - block_ >= kBlock)
+            load(from - from % kBlock);
+        std::uint64_t marks = marks_ & (~std::uint64_t{0} << (from - block_));
+        while (marks == 0) {
+            if (text_.size() - block_ <= kBlock)
+                return npos;
+            load(block_ + kBlock);
+            marks = marks_;
+        }
+        return block_ + static_cast<std::size_t>(std::countr_zero(marks));
+#else
+        return text_.find(byte_, from);
+#endif
+    }
+
+private:
+#ifdef TRELLWICK_BYTE_BLOCKS
+    static constexpr std::size_t kBlock = 64;
+
+    // The marks of the block at `block`; past the text's end, none.
+    void load(std::size_t block) {
+        block_ = block;
+        const char* const from = text_.data() + block;
+        if (text_.size() - block < kBlock) {
+            marks_ = 0;
+            for (std::size_t i = 0; i < text_.size() - block; ++i)
+                marks_ |= std::uint64_t{from[i] == byte_} << i;
+            return;
+        }
+        const __m128i bytes = _mm_set1_epi8(byte_);
+        const auto sixteen = [&](std::size_t at) {
+            const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
+            return std::uint64_t{
+                       static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, bytes)))}
+                   << at;
+        };
+        marks_ = sixteen(0) | sixteen(16) | sixteen(32) | sixteen(48);
+    }
+
+    std::size_t block_ = npos; // where the block of `marks_` starts
+    std::uint64_t marks_ = 0;
+#endif
+    std::string_view text_;
+    char byte_;
+};
+
+} // namespace trellwick
