@@ -1,22 +1,42 @@
 #pragma once
 
-// The places of one byte in a text, one after another. A macro holds a "%"
-// every few bytes, and a library call for each costs more than looking at
-// them all: where the processor compares 16 bytes at once (SSE2, on every
-// x86-64), a block of 64 bytes becomes one word with a bit for each byte that
-// is the one searched for. Elsewhere each place is searched for plainly.
+// Where one byte stands in a text, found 64 bytes at a time: a block becomes
+// one word with a bit for each byte that is the one searched for. A macro
+// holds a "%" every few bytes, and a library call for each costs more than
+// looking at them all. Where the processor compares 16 bytes at once (SSE2,
+// on every x86-64) a block takes a few instructions; elsewhere a plain loop.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #if defined(__SSE2__) || defined(_M_X64)
-#include <bit>
 #include <emmintrin.h>
-#define TRELLWICK_BYTE_BLOCKS 1
+#define TRELLWICK_SSE2 1
 #endif
 
 namespace trellwick {
+
+// The bytes among the 64 at `from` that are `byte`, as the bits of a word,
+// the first byte's lowest.
+inline std::uint64_t byte_marks(const char* from, char byte) {
+#ifdef TRELLWICK_SSE2
+    const __m128i bytes = _mm_set1_epi8(byte);
+    const auto sixteen = [&](unsigned at) {
+        const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
+        return std::uint64_t{
+                   static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, bytes)))}
+               << at;
+    };
+    return sixteen(0) | sixteen(16) | sixteen(32) | sixteen(48);
+#else
+    std::uint64_t marks = 0;
+    for (unsigned i = 0; i < 64; ++i)
+        marks |= std::uint64_t{from[i] == byte} << i;
+    return marks;
+#endif
+}
 
 class ByteFinder {
 public:
@@ -26,7 +46,6 @@ public:
 
     // The byte's first place at or after `from`, or npos.
     std::size_t next(std::size_t from) {
-#ifdef TRELLWICK_BYTE_BLOCKS
         if (from >= text_.size())
             return npos;
         if (from < block_ || from - block_ >= kBlock)
@@ -39,40 +58,27 @@ public:
             marks = marks_;
         }
         return block_ + static_cast<std::size_t>(std::countr_zero(marks));
-#else
-        return text_.find(byte_, from);
-#endif
     }
 
 private:
-#ifdef TRELLWICK_BYTE_BLOCKS
     static constexpr std::size_t kBlock = 64;
 
     // The marks of the block at `block`; past the text's end, none.
     void load(std::size_t block) {
         block_ = block;
-        const char* const from = text_.data() + block;
-        if (text_.size() - block < kBlock) {
-            marks_ = 0;
-            for (std::size_t i = 0; i < text_.size() - block; ++i)
-                marks_ |= std::uint64_t{from[i] == byte_} << i;
+        if (text_.size() - block >= kBlock) {
+            marks_ = byte_marks(text_.data() + block, byte_);
             return;
         }
-        const __m128i bytes = _mm_set1_epi8(byte_);
-        const auto sixteen = [&](std::size_t at) {
-            const __m128i loaded = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
-            return std::uint64_t{
-                       static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(loaded, bytes)))}
-                   << at;
-        };
-        marks_ = sixteen(0) | sixteen(16) | sixteen(32) | sixteen(48);
+        marks_ = 0;
+        for (std::size_t i = 0; i < text_.size() - block; ++i)
+            marks_ |= std::uint64_t{text_[block + i] == byte_} << i;
     }
 
-    std::size_t block_ = npos; // where the block of `marks_` starts
-    std::uint64_t marks_ = 0;
-#endif
     std::string_view text_;
     char byte_;
+    std::size_t block_ = npos; // where the block of `marks_` starts
+    std::uint64_t marks_ = 0;
 };
 
 } // namespace trellwick

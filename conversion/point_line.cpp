@@ -1,5 +1,6 @@
 #include "point_line.h"
 
+#include "byte_finder.h"
 #include "digit.h"
 
 #include <algorithm>
@@ -20,12 +21,6 @@ std::uint64_t eight_bytes(const char* from) {
     std::uint64_t word = 0;
     std::memcpy(&word, from, sizeof word);
     return word;
-}
-
-// 0x80 in each byte of `word` that is `c`, 0 in the others.
-std::uint64_t bytes_equal(std::uint64_t word, unsigned char c) {
-    const std::uint64_t differ = word ^ (kOnes * c);
-    return ~(((differ & kLowBits) + kLowBits) | differ | kLowBits);
 }
 
 // 0x80 in each byte of `word` that is no digit.
@@ -153,22 +148,15 @@ PointFields read_point_line(std::string_view line) {
 // bytes whose lower neighbour is not one, and ends likewise.
 bool read_point_line_at(std::string_view lines, std::size_t at, PointFields& fields,
                         std::size_t& end) {
-    constexpr std::size_t kWords = 8;
-    if (lines.size() - at < 8 * kWords + 8)
+    if (lines.size() - at < 72)
         return false;
     const char* const line = lines.data() + at;
-    std::uint64_t blanks = 0;
-    std::uint64_t line_feed = 0;
-    std::uint64_t parens = 0;
-    for (std::size_t i = 0; i < kWords && line_feed == 0; ++i) {
-        const std::uint64_t word = eight_bytes(line + 8 * i);
-        blanks |= gathered(bytes_equal(word, ' ')) << (8 * i);
-        parens |= gathered(bytes_equal(word, ')')) << (8 * i);
-        line_feed = gathered(bytes_equal(word, '\n')) << (8 * i);
-    }
-    if (line_feed == 0 || (line_feed & 1) != 0)
+    const std::uint64_t line_feeds = byte_marks(line, '\n');
+    if (line_feeds == 0 || (line_feeds & 1) != 0)
         return false;
-    const auto length = static_cast<unsigned>(std::countr_zero(line_feed)) - 1; // before the CR
+    const std::uint64_t blanks = byte_marks(line, ' ');
+    const std::uint64_t parens = byte_marks(line, ')');
+    const auto length = static_cast<unsigned>(std::countr_zero(line_feeds)) - 1; // before the CR
     end = at + length;
     const std::uint64_t inside = (std::uint64_t{1} << length) - 1;
     const std::uint64_t text = ~blanks & inside;

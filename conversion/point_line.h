@@ -42,9 +42,10 @@ struct PointFields {
 PointFields read_point_line(std::string_view line);
 
 // The same for the line that starts at `at` in `lines` (lines that each end
-// in CR LF), and where it ends, at its CR LF. It looks at the bytes eight at a
-// time, so it takes only a line that ends within 64 bytes, with 72 bytes of
-// `lines` from its start; false, and nothing read, otherwise.
+// in CR LF), and where it ends, at its CR LF. It looks at 64 bytes at once,
+// and at eight from the start of each field, so it takes only a line that
+// ends within 64 bytes, with 72 bytes of `lines` from its start; false, and
+// nothing read, otherwise.
 bool read_point_line_at(std::string_view lines, std::size_t at, PointFields& fields,
                         std::size_t& end);
 

@@ -208,10 +208,10 @@ TEST(FastPath, TheCoordinateScreenTakesPlainDecimalsWithinTheLimits) {
         EXPECT_EQ(plainly_within(coordinate(text), low, high), plain) << text;
 }
 
-// Random point lines read eight bytes at a time: every line that it can look
-// at, with the same fields and coordinates as read plainly; a longer line is
-// left to the plain reading.
-TEST(FastPath, PointLinesReadEightBytesAtATimeAsReadPlainly) {
+// Random point lines read a block at a time: every line that it can look at,
+// with the same fields and coordinates as read plainly; a longer line is left
+// to the plain reading.
+TEST(FastPath, PointLinesReadABlockAtATimeAsReadPlainly) {
     static constexpr std::string_view kPieces[] = {" ",  "  ",  "-",    ".",   "0",  "7",
                                                    "12", "345", "6789", ".25", "\t", ")",
                                                    ";",  "x",   "%",    "\xe9"};
