@@ -1,8 +1,10 @@
 #include "text_file.h"
 
+#include "byte_finder.h"
 #include "file_access.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -61,28 +63,32 @@ private:
     std::size_t offset_ = 0;
 };
 
-// Whether every line end of `text`, which ends in LF, is a CR LF: each LF
-// follows a CR and each CR comes before an LF. Counted without stopping, in
-// runs short enough for one-byte counters, which the compiler turns into a
-// few instructions for many bytes at once.
+} // namespace
+
+// Looked at a block of 64 bytes at a time, without stopping: the LFs of a
+// block must be its CRs moved up by one byte, a CR at a block's end moving
+// into the next.
 bool ends_only_in_crlf(std::string_view text, std::size_t& line_feeds) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     std::size_t feeds = 0;
-    unsigned char unpaired = bytes[0] == '\n';
-    for (std::size_t run = 1; run < text.size(); run += 240) {
-        const std::size_t run_end = std::min(text.size(), run + 240);
-        unsigned char run_feeds = 0;
-        for (std::size_t i = run; i < run_end; ++i) {
-            run_feeds += bytes[i] == '\n';
-            unpaired |= (bytes[i] == '\n') ^ (bytes[i - 1] == '\r');
-        }
-        feeds += run_feeds;
+    std::uint64_t unpaired = 0;
+    std::uint64_t carried = 0; // a CR as the last byte before
+    std::size_t at = 0;
+    for (; text.size() - at >= 64; at += 64) {
+        const std::uint64_t lf = byte_marks(text.data() + at, '\n');
+        const std::uint64_t cr = byte_marks(text.data() + at, '\r');
+        unpaired |= lf ^ (cr << 1 | carried);
+        carried = cr >> 63;
+        feeds += static_cast<std::size_t>(std::popcount(lf));
+    }
+    for (; at < text.size(); ++at) {
+        const bool lf = text[at] == '\n';
+        unpaired |= static_cast<std::uint64_t>(lf) ^ carried;
+        carried = text[at] == '\r';
+        feeds += lf;
     }
     line_feeds = feeds;
     return unpaired == 0;
 }
-
-} // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
     : source_(std::move(source)), name_(std::move(name)),

@@ -27,6 +27,11 @@ inline std::size_t end_of_line(std::string_view lines, std::size_t at) {
     return newline == std::string_view::npos ? lines.size() : newline - 1;
 }
 
+// Whether every line end of `text`, which ends in LF, is a CR LF: each LF
+// follows a CR and each CR comes before an LF; `line_feeds` is set to the
+// number of LFs.
+bool ends_only_in_crlf(std::string_view text, std::size_t& line_feeds);
+
 // Where a LineReader takes its bytes from: a file, or memory in tests.
 class ByteSource {
 public:

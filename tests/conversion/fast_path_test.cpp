@@ -182,6 +182,31 @@ TEST(FastPath, ByteFinderFindsWhatFindFinds) {
     }
 }
 
+// The line-end check of whole blocks says what a look at byte after byte
+// says, and counts the same LFs: also a CR LF across two blocks, and a last
+// block shorter than the others.
+TEST(FastPath, LineEndsCheckedABlockAtATimeAsCheckedPlainly) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 20000; ++round) {
+        // Mostly CR LF line ends, and in some rounds lone ones.
+        static constexpr std::string_view kPieces[] = {"\r\n", "x", "\r", "\n"};
+        std::string text;
+        for (auto count = random() % 200; count > 0; --count)
+            text += kPieces[random() % (round % 4 == 0 ? 4 : 2)];
+        text += text.ends_with('\r') ? "\n" : "\r\n";
+        bool plain = true;
+        std::size_t plain_feeds = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool lf = text[i] == '\n';
+            plain_feeds += lf;
+            plain = plain && lf == (i > 0 && text[i - 1] == '\r');
+        }
+        std::size_t feeds = 0;
+        ASSERT_EQ(ends_only_in_crlf(text, feeds), plain) << ::testing::PrintToString(text);
+        ASSERT_EQ(feeds, plain_feeds);
+    }
+}
+
 // Which coordinates the screen lets through unread: at most nine whole digits
 // with an optional "-" and fraction, whose whole part and the next whole
 // number away from zero both lie within the limits.
