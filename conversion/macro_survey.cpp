@@ -3,20 +3,11 @@
 #include "renaming.h"
 #include "second_core.h"
 #include "text_file.h"
+#include "work_share.h"
 
-#include <algorithm>
 #include <array>
 
 namespace trellwick {
-namespace {
-
-// Below this a second thread costs more than it saves.
-constexpr std::size_t kPieceForASecondCore = 64 * 1024;
-// A large piece's extent is measured in two parts, the first here and the
-// rest on the second core; the first part's share is counted in 64ths.
-constexpr std::size_t kShares = 64;
-
-} // namespace
 
 // The survey of API lines is that of the lines renamed, mostly read off the
 // API lines themselves. Renaming puts one "%" for one "%" (each token holds
@@ -28,29 +19,25 @@ constexpr std::size_t kShares = 64;
 std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     api_lines_ = lines == MacroLines::Numbered;
     // Of a large piece, the lines up to a cut are surveyed here, and the rest
-    // from a copy on the second core while the next piece is read. The cut
-    // moves so that neither side waits long for the other: reading is this
-    // side's work too. The first part's extent is measured on its own and
-    // joined to that of the lines before it once those are measured.
+    // from a copy on the second core while the next piece is read. The first
+    // part's extent is measured on its own and joined to that of the lines
+    // before it once those are measured.
     std::array<std::string, 2> rests; // the one in work, and the next
     std::size_t next_rest = 0;
-    std::size_t share = kShares / 4;
     PlaceholderUsage rests_usage;
     ExtentMeasurement first(locale_);
+    WorkShare share(16);
     SecondCore second_core; // made after what its work uses, so ended before
     std::string_view text;
     std::size_t count = 0;
     while (source.read_lines(text, count)) {
         reference_.add_lines(text);
         size_.add(count, text.size() - 2 * count);
-        // The text ends in a line feed, so a cut is before its last byte.
-        std::size_t cut = text.size();
-        if (text.size() >= kPieceForASecondCore)
-            cut = share == 0 ? 0 : text.find('\n', text.size() * share / kShares) + 1;
+        const std::size_t cut = WorkShare::worth_sharing(text) ? share.cut(text) : text.size();
         // Once every placeholder is known to be used, there is nothing more to find.
         if (!usage_.all())
             scan_lines(text.substr(0, cut), lines, usage_);
-        if (cut == text.size()) {
+        if (!WorkShare::worth_sharing(text)) {
             second_core.wait();
             measurement_.add_lines(text, lines);
             continue;
@@ -59,10 +46,7 @@ std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
         first.add_lines(text.substr(0, cut), lines);
         std::string& rest = rests[next_rest ^= 1];
         rest.assign(text.substr(cut));
-        if (second_core.busy())
-            share = std::min(share + 1, kShares * 3 / 4);
-        else if (share > 0)
-            --share;
+        share.adjust(second_core.busy());
         second_core.wait();
         measurement_.join(first, text.substr(0, cut), lines);
         second_core.start([this, &rest, &rests_usage, lines] {

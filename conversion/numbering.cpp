@@ -6,10 +6,12 @@
 #include "scm_layout.h"
 #include "short_text.h"
 #include "text_file.h"
+#include "work_share.h"
 
 #include <algorithm>
 #include <bitset>
 #include <cstring>
+#include <memory>
 
 namespace trellwick {
 namespace {
@@ -26,8 +28,8 @@ std::bitset<256> after_percent(std::string_view text) {
 
 } // namespace
 
-Numbering::Numbering(const PlaceholderUsage& usage,
-                     const std::array<std::string, 4>& descriptions) {
+Numbering::Numbering(const PlaceholderUsage& usage, const std::array<std::string, 4>& descriptions)
+    : usage_(usage), descriptions_(descriptions) {
     // A used placeholder gets the next number, and its text (if any) goes
     // into its parameter line; an unused one gets no number and no text.
     int counter = 1;
@@ -258,9 +260,31 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     WorkFileSize size;
     std::string_view lines;
     std::size_t count = 0;
+    // Of a large piece, the lines up to a cut are renumbered here, and the
+    // rest, from a copy, on the writer's thread before it writes them. What
+    // that thread uses is shared with it, to last as long as its work.
+    struct Rests {
+        explicit Rests(const Numbering& numbering) : numbering(numbering) {}
+        Numbering numbering;
+        std::array<std::string, 2> lines; // the one in work, and the next
+    };
+    const auto rests = std::make_shared<Rests>(numbering);
+    std::size_t next_rest = 0;
+    WorkShare share(48);
     while (source.read_lines(lines, count)) {
-        numbering.append_renumbered(lines, kind, scm.text());
         size.add(count, lines.size() - 2 * count);
+        if (!WorkShare::worth_sharing(lines)) {
+            numbering.append_renumbered(lines, kind, scm.text());
+            continue;
+        }
+        const std::size_t cut = share.cut(lines);
+        numbering.append_renumbered(lines.substr(0, cut), kind, scm.text());
+        std::string& rest = rests->lines[next_rest ^= 1];
+        rest.assign(lines.substr(cut));
+        share.adjust(scm.writing());
+        scm.write_with([rests, &rest, kind](std::string& out) {
+            rests->numbering.append_renumbered(rest, kind, out);
+        });
     }
     return size;
 }

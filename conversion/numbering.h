@@ -19,6 +19,11 @@ public:
     // `descriptions` are the texts of the four user parameter boxes.
     Numbering(const PlaceholderUsage& usage, const std::array<std::string, 4>& descriptions);
 
+    // The same numbering, with room of its own for its work (another thread
+    // can use it beside this one).
+    Numbering(const Numbering& other) : Numbering(other.usage_, other.descriptions_) {}
+    Numbering& operator=(const Numbering&) = delete;
+
     // Lines 4 to 6 of the SCM file.
     const std::array<std::string, 3>& parameter_lines() const { return parameter_lines_; }
 
@@ -53,6 +58,8 @@ private:
     // whole line as the previous ones left it.
     void renumber_one_after_another(std::string_view line, std::string& out);
 
+    PlaceholderUsage usage_;
+    std::array<std::string, 4> descriptions_;
     std::array<std::string, 3> parameter_lines_;
     std::array<Replacement, 18> replacements_;
     // For each character after a "%", the replacements whose placeholder has

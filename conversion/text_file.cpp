@@ -225,7 +225,12 @@ LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
     : file_(file), path_(std::move(path)) {}
 
 LineWriter::~LineWriter() {
-    second_core_.wait();
+    // What the last piece's work threw goes with the file, which a writer
+    // dropped without close() leaves incomplete anyway.
+    try {
+        second_core_.wait();
+    } catch (...) {
+    }
     if (file_)
         std::fclose(file_);
 }
@@ -252,6 +257,15 @@ std::string& LineWriter::text() {
         second_core_.start([this] { write_out(writing_); });
     }
     return pending_;
+}
+
+void LineWriter::write_with(std::function<void(std::string&)> more) {
+    second_core_.wait();
+    std::swap(pending_, writing_);
+    second_core_.start([this, more = std::move(more)] {
+        more(writing_);
+        write_out(writing_);
+    });
 }
 
 std::string LineWriter::flush() {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,6 +109,11 @@ public:
     // The pieces go straight into the writer's buffer, which saves copying
     // them once more; what was collected before is written once it is large.
     std::string& text();
+    // Hands what text() collected to the second thread, which first appends
+    // to it with `more`: lines made there, beside the caller.
+    void write_with(std::function<void(std::string&)> more);
+    // Whether the second thread still writes.
+    bool writing() const { return second_core_.busy(); }
     // Hands what was written to the file system; an empty text on success.
     std::string flush();
     // Flushes and closes; an empty text on success, otherwise what went wrong.
