@@ -26,7 +26,7 @@ std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     std::size_t next_rest = 0;
     PlaceholderUsage rests_usage;
     ExtentMeasurement first(locale_);
-    WorkShare share(16);
+    WorkShare share(16);    // at first a quarter here: reading is this side's work too
     SecondCore second_core; // made after what its work uses, so ended before
     std::string_view text;
     std::size_t count = 0;

@@ -270,7 +270,7 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
     };
     const auto rests = std::make_shared<Rests>(numbering);
     std::size_t next_rest = 0;
-    WorkShare share(48);
+    WorkShare share(48); // at first three quarters here: writing is that thread's work too
     while (source.read_lines(lines, count)) {
         size.add(count, lines.size() - 2 * count);
         if (!WorkShare::worth_sharing(lines)) {
