@@ -81,4 +81,26 @@ private:
     std::uint64_t marks_ = 0;
 };
 
+// Where the last `word` in `text` starts, or npos: its first byte is looked
+// for a block at a time from the end, so a word near the end is found at once.
+inline std::size_t last_place_of(std::string_view text, std::string_view word) {
+    const std::size_t blocks = (text.size() + 63) / 64;
+    for (std::size_t block = blocks; block-- > 0;) {
+        const std::size_t from = block * 64;
+        std::uint64_t marks = 0;
+        if (text.size() - from >= 64) {
+            marks = byte_marks(text.data() + from, word[0]);
+        } else {
+            for (std::size_t i = 0; i < text.size() - from; ++i)
+                marks |= std::uint64_t{text[from + i] == word[0]} << i;
+        }
+        for (; marks != 0; marks &= ~(std::uint64_t{1} << (63 - std::countl_zero(marks)))) {
+            const std::size_t at = from + 63 - static_cast<std::size_t>(std::countl_zero(marks));
+            if (text.substr(at).starts_with(word))
+                return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 } // namespace trellwick

@@ -1,5 +1,6 @@
 #include "extent.h"
 
+#include "byte_finder.h"
 #include "code_page_text.h"
 #include "number_text.h"
 #include "point_line.h"
@@ -129,12 +130,9 @@ std::optional<std::string> scale_word(std::string_view line) {
 }
 
 void ReferenceScale::add_lines(std::string_view lines) {
-    constexpr std::string_view kRefPoint = "RefPoint(";
-    auto last = lines.find(kRefPoint);
+    const auto last = last_place_of(lines, "RefPoint(");
     if (last == std::string_view::npos)
         return;
-    for (auto at = last; at != std::string_view::npos; at = lines.find(kRefPoint, at + 1))
-        last = at;
     const auto newline = lines.rfind('\n', last);
     const std::size_t start = newline == std::string_view::npos ? 0 : newline + 1;
     const std::string_view line = lines.substr(start, end_of_line(lines, last) - start);

@@ -162,7 +162,8 @@ TEST(FastPath, ExtentOfRunsJoinedAsOfTheLinesAtOnce) {
 
 // The places of a byte, found a block of 64 bytes at a time, are those that
 // find() gives: one after another, and from anywhere, forwards and back,
-// also in a last block shorter than the others and for a byte above 127.
+// also in a last block shorter than the others and for a byte above 127; and
+// the last place of a word is the one that rfind() gives.
 TEST(FastPath, ByteFinderFindsWhatFindFinds) {
     std::mt19937 random(13);
     for (int round = 0; round < 3000; ++round) {
@@ -179,6 +180,9 @@ TEST(FastPath, ByteFinderFindsWhatFindFinds) {
             const std::size_t from = random() % (text.size() + 70);
             ASSERT_EQ(finder.next(from), text.find(byte, from)) << text << " from " << from;
         }
+        for (const std::string& word :
+             {std::string{byte}, byte + std::string("a"), byte + std::string("aa") + other})
+            ASSERT_EQ(last_place_of(text, word), text.rfind(word)) << text << " word " << word;
     }
 }
 
