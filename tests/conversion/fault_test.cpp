@@ -124,5 +124,29 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
     }
 }
 
+// Convert pressed again while the User parameters step holds the work file
+// and the SCM file open: both are closed before the work file is written
+// anew (Windows replaces no file that is open).
+TEST(Faults, ConvertingAgainClosesTheFilesOfTheConversionHeldOpen) {
+    testing::ScratchDir dir;
+    testing::change_files(dir.path(), "house.api=x %4 %6 \r\n");
+    const int descriptors = testing::open_descriptors();
+    testing::RecordingHost host;
+    const StepEnvironment environment{dir / "macro.temp", {'.', ','}};
+    ConversionForm form;
+    form.txt_api = dir / "house.api";
+    form.txt_scm = dir / "house.scm";
+    form.filetitle = "house.api";
+    form.opt_asd2t = 8;
+    form.txt_up[0].text = "Color1";
+    ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
+    ASSERT_TRUE(form.work_in && form.scm_out);
+    EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
+    EXPECT_FALSE(form.work_in || form.scm_out);
+    EXPECT_EQ(testing::open_descriptors(), descriptors);
+    EXPECT_EQ(host.warnings, std::vector<std::string>{});
+}
+
 } // namespace
 } // namespace trellwick
