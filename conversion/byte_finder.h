@@ -38,6 +38,16 @@ inline std::uint64_t byte_marks(const char* from, char byte) {
 #endif
 }
 
+// The same for the up to 64 bytes of `text` from `from`: none past its end.
+inline std::uint64_t byte_marks(std::string_view text, std::size_t from, char byte) {
+    if (text.size() - from >= 64)
+        return byte_marks(text.data() + from, byte);
+    std::uint64_t marks = 0;
+    for (std::size_t i = 0; i < text.size() - from; ++i)
+        marks |= std::uint64_t{text[from + i] == byte} << i;
+    return marks;
+}
+
 class ByteFinder {
 public:
     static constexpr std::size_t npos = std::string_view::npos;
@@ -63,16 +73,9 @@ public:
 private:
     static constexpr std::size_t kBlock = 64;
 
-    // The marks of the block at `block`; past the text's end, none.
     void load(std::size_t block) {
         block_ = block;
-        if (text_.size() - block >= kBlock) {
-            marks_ = byte_marks(text_.data() + block, byte_);
-            return;
-        }
-        marks_ = 0;
-        for (std::size_t i = 0; i < text_.size() - block; ++i)
-            marks_ |= std::uint64_t{text_[block + i] == byte_} << i;
+        marks_ = byte_marks(text_, block, byte_);
     }
 
     std::string_view text_;
@@ -87,13 +90,7 @@ inline std::size_t last_place_of(std::string_view text, std::string_view word) {
     const std::size_t blocks = (text.size() + 63) / 64;
     for (std::size_t block = blocks; block-- > 0;) {
         const std::size_t from = block * 64;
-        std::uint64_t marks = 0;
-        if (text.size() - from >= 64) {
-            marks = byte_marks(text.data() + from, word[0]);
-        } else {
-            for (std::size_t i = 0; i < text.size() - from; ++i)
-                marks |= std::uint64_t{text[from + i] == word[0]} << i;
-        }
+        std::uint64_t marks = byte_marks(text, from, word[0]);
         for (; marks != 0; marks &= ~(std::uint64_t{1} << (63 - std::countl_zero(marks)))) {
             const std::size_t at = from + 63 - static_cast<std::size_t>(std::countl_zero(marks));
             if (text.substr(at).starts_with(word))

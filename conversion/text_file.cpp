@@ -72,19 +72,12 @@ bool ends_only_in_crlf(std::string_view text, std::size_t& line_feeds) {
     std::size_t feeds = 0;
     std::uint64_t unpaired = 0;
     std::uint64_t carried = 0; // a CR as the last byte before
-    std::size_t at = 0;
-    for (; text.size() - at >= 64; at += 64) {
-        const std::uint64_t lf = byte_marks(text.data() + at, '\n');
-        const std::uint64_t cr = byte_marks(text.data() + at, '\r');
+    for (std::size_t at = 0; at < text.size(); at += 64) {
+        const std::uint64_t lf = byte_marks(text, at, '\n');
+        const std::uint64_t cr = byte_marks(text, at, '\r');
         unpaired |= lf ^ (cr << 1 | carried);
         carried = cr >> 63;
         feeds += static_cast<std::size_t>(std::popcount(lf));
-    }
-    for (; at < text.size(); ++at) {
-        const bool lf = text[at] == '\n';
-        unpaired |= static_cast<std::uint64_t>(lf) ^ carried;
-        carried = text[at] == '\r';
-        feeds += lf;
     }
     line_feeds = feeds;
     return unpaired == 0;
