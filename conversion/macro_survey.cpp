@@ -33,11 +33,12 @@ std::string MacroSurvey::read(LineReader& source, MacroLines lines) {
     while (source.read_lines(text, count)) {
         reference_.add_lines(text);
         size_.add(count, text.size() - 2 * count);
-        const std::size_t cut = WorkShare::worth_sharing(text) ? share.cut(text) : text.size();
+        const bool shared = WorkShare::worth_sharing(text);
+        const std::size_t cut = shared ? share.cut(text) : text.size();
         // Once every placeholder is known to be used, there is nothing more to find.
         if (!usage_.all())
             scan_lines(text.substr(0, cut), lines, usage_);
-        if (!WorkShare::worth_sharing(text)) {
+        if (!shared) {
             second_core.wait();
             measurement_.add_lines(text, lines);
             continue;

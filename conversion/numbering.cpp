@@ -268,7 +268,7 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
         Numbering numbering;
         std::array<std::string, 2> lines; // the one in work, and the next
     };
-    const auto rests = std::make_shared<Rests>(numbering);
+    std::shared_ptr<Rests> rests; // made at the first large piece
     std::size_t next_rest = 0;
     WorkShare share(48); // at first three quarters here: writing is that thread's work too
     while (source.read_lines(lines, count)) {
@@ -279,6 +279,8 @@ WorkFileSize write_parameters_and_body(Numbering& numbering, LineReader& source,
         }
         const std::size_t cut = share.cut(lines);
         numbering.append_renumbered(lines.substr(0, cut), kind, scm.text());
+        if (!rests)
+            rests = std::make_shared<Rests>(numbering);
         std::string& rest = rests->lines[next_rest ^= 1];
         rest.assign(lines.substr(cut));
         share.adjust(scm.writing());
