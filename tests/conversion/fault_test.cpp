@@ -11,6 +11,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A conversion of DIR/house.api into DIR/house.scm, with the description that
+// the first user parameter needs.
+ConversionForm house_conversion(const fs::path& dir) {
+    ConversionForm form;
+    form.txt_api = dir / "house.api";
+    form.txt_scm = dir / "house.scm";
+    form.filetitle = "house.api";
+    form.opt_asd2t = 8;
+    form.txt_up[0].text = "Color1";
+    return form;
+}
+
 TEST(Faults, EachFaultIsReportedAndLosesNothing) {
     struct Row {
         const char* what;
@@ -81,12 +93,7 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
         testing::RecordingHost host;
         host.overwrite_answer = row.stopped_in != 1; // No only where step 1 keeps the old file
         const StepEnvironment environment{dir / "macro.temp", {'.', ','}};
-        ConversionForm form;
-        form.txt_api = dir / "house.api";
-        form.txt_scm = dir / "house.scm";
-        form.filetitle = "house.api";
-        form.opt_asd2t = 8;
-        form.txt_up[0].text = "Color1";
+        ConversionForm form = house_conversion(dir.path());
         int stopped_in = 0;
         for (int step = 1; step <= 3 && stopped_in == 0; ++step) {
             std::string actions = row.step == step ? row.before : "";
@@ -133,12 +140,7 @@ TEST(Faults, ConvertingAgainClosesTheFilesOfTheConversionHeldOpen) {
     const int descriptors = testing::open_descriptors();
     testing::RecordingHost host;
     const StepEnvironment environment{dir / "macro.temp", {'.', ','}};
-    ConversionForm form;
-    form.txt_api = dir / "house.api";
-    form.txt_scm = dir / "house.scm";
-    form.filetitle = "house.api";
-    form.opt_asd2t = 8;
-    form.txt_up[0].text = "Color1";
+    ConversionForm form = house_conversion(dir.path());
     ASSERT_EQ(convert_step(form, host, environment), StepOutcome::Continued);
     ASSERT_EQ(macro_information_step(form, host, environment), StepOutcome::Continued);
     ASSERT_TRUE(form.work_in && form.scm_out);
