@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 
 #include "cli/destination.h"
-#include "conversion/text_file.h"
+#include "files/file_access.h"
 
 #include <map>
 

@@ -3,9 +3,9 @@
 #include "cli/batch.h"
 #include "cli/convert_file.h"
 #include "cli/diagnostics.h"
-#include "cli/macro_texts.h"
+#include "cli/given_texts.h"
 #include "cli/options.h"
-#include "conversion/text_file.h"
+#include "files/file_access.h"
 
 namespace trellwick::cli {
 namespace {
@@ -33,7 +33,7 @@ int run_command_line(const std::vector<std::string>& arguments, const NumericLoc
         out << kProgramName << ' ' << TRELLWICK_VERSION << '\n';
         return kExitConverted;
     }
-    const EncodedTexts encoded = encode_macro_texts(options);
+    const EncodedTexts encoded = encode_given_texts(options);
     if (!encoded.error.empty())
         return usage_error(diagnostics, encoded.error);
     const ConversionSettings settings{encoded.texts, options.force, locale};

@@ -4,9 +4,11 @@
 #include "cli/destination.h"
 #include "cli/staged_file.h"
 #include "conversion/messages.h"
+#include "conversion/renaming.h"
 #include "conversion/steps.h"
-#include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
+#include "files/file_access.h"
+#include "files/text_file.h"
 
 #include <system_error>
 
@@ -96,9 +98,9 @@ bool FileConversion::write(const std::filesystem::path& target, LineReader& api,
     StagedFile::Created staged = StagedFile::create(target);
     if (!staged.file)
         return fail(staged.error);
-    ScmTexts texts{form_.txt_name, macro_type(form_), form_.txt_bmp, {}};
-    for (std::size_t i = 0; i < texts.descriptions.size(); ++i)
-        texts.descriptions[i] = settings_.texts.descriptions[i].value_or("");
+    for (std::size_t i = 0; i < form_.txt_up.size(); ++i)
+        form_.txt_up[i] = settings_.texts.descriptions[i].value_or("");
+    const MacroTexts texts = macro_texts(form_);
 
     LineWriter scm(staged.file->take_stream(), target);
     std::string error = write_scm_file(api, survey_, size_line, texts, scm);
@@ -117,10 +119,10 @@ bool FileConversion::write(const std::filesystem::path& target, LineReader& api,
 }
 
 bool FileConversion::run(const std::filesystem::path& target) {
-    OpenedReader api = open_text_file(job_.api);
+    OpenedReader api = open_api_macro(job_.api);
     if (!api.reader)
         return fail(api.error);
-    if (const std::string error = survey_.read(*api.reader, MacroLines::Numbered); !error.empty())
+    if (const std::string error = survey_.read(*api.reader); !error.empty())
         return fail(error);
     if (!take_proposals(file_name_in_code_page(job_.api)))
         return false;

@@ -4,7 +4,7 @@
 // three steps would, with the command line's texts in place of the fields.
 
 #include "cli/diagnostics.h"
-#include "cli/macro_texts.h"
+#include "cli/given_texts.h"
 #include "conversion/numeric_locale.h"
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 namespace trellwick::cli {
 
 struct ConversionSettings {
-    MacroTexts texts;
+    GivenTexts texts;
     bool force = false; // overwrite an existing SCM file
     NumericLocale locale;
 };

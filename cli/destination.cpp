@@ -1,7 +1,7 @@
 #include "cli/destination.h"
 
-#include "conversion/file_checks.h"
-#include "conversion/text_file.h"
+#include "files/file_access.h"
+#include "files/file_checks.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
 #include "cli/staged_file.h"
 
-#include "conversion/file_access.h"
+#include "files/file_access.h"
 
 #ifdef __linux__
 #include <fcntl.h>

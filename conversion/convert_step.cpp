@@ -1,4 +1,5 @@
-#include "file_checks.h"
+#include "files/file_access.h"
+#include "files/file_checks.h"
 #include "messages.h"
 #include "renaming.h"
 #include "replace_all.h"
@@ -19,20 +20,19 @@ std::string write_work_file(const std::filesystem::path& api, const std::filesys
         return "Cannot convert " + display_path(api) +
                ": it is the work file that the conversion writes";
 
-    OpenedReader source = open_text_file(api);
+    OpenedReader source = open_api_macro(api);
     if (!source.reader)
         return source.error;
     OpenedWriter target = create_text_file(partial);
     if (!target.writer)
         return target.error;
 
-    std::string_view lines;
-    std::size_t count = 0;
-    while (source.reader->read_lines(lines, count))
-        append_renamed(lines, target.writer->text());
+    std::string_view line;
+    while (source.reader->read_line(line))
+        target.writer->write_line(line);
     std::string error;
     if (source.reader->failed())
-        error = "Cannot read " + display_path(api) + ": " + source.reader->error();
+        error = read_error(*source.reader);
     source.reader.reset();
     const std::string write_error = target.writer->close();
     if (error.empty())
@@ -66,7 +66,8 @@ StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment
     // the window goes on as from step 1.
     form.work_in.reset();
     form.scm_out.reset();
-    form.frm_up_visible = false;
+    if (form.step == Step::UserParameters)
+        form.step = Step::Convert;
 
     if (const std::string refusal = destination_is_source(form.txt_api, form.txt_scm);
         !refusal.empty()) {
@@ -89,7 +90,7 @@ StepOutcome convert_step(ConversionForm& form, Host& host, const StepEnvironment
     }
 
     propose_name_and_bitmap(form);
-    form.frm_asd2t_visible = true;
+    form.step = Step::MacroInformation;
     return StepOutcome::Continued;
 }
 

@@ -1,10 +1,8 @@
 #include "extent.h"
 
-#include "byte_finder.h"
-#include "code_page_text.h"
+#include "files/code_page_text.h"
 #include "number_text.h"
 #include "point_line.h"
-#include "text_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,10 +21,8 @@ std::string_view trim(std::string_view text) {
 
 // Widens [low, high] to hold the coordinate; false when it is no number or
 // too large.
-bool take_in(const Coordinate& coordinate, const NumericLocale& locale, float& low, float& high) {
-    if (plainly_within(coordinate, low, high))
-        return true;
-    const auto value = parse_number(coordinate.text, locale);
+bool take_in(std::string_view coordinate, const NumericLocale& locale, float& low, float& high) {
+    const auto value = parse_number(coordinate, locale);
     if (!value)
         return false;
     low = std::min(low, *value);
@@ -36,76 +32,39 @@ bool take_in(const Coordinate& coordinate, const NumericLocale& locale, float& l
 
 } // namespace
 
-void ExtentMeasurement::add_lines(std::string_view lines, MacroLines kind) {
-    // The next "%" at or after a point line: one that holds none needs no
-    // renaming.
-    std::size_t percent = kind == MacroLines::Numbered ? lines.find('%') : std::string_view::npos;
-    std::size_t at = 0;
-    while (!failed_ && at < lines.size()) {
-        if (!in_list_) {
-            // Whatever else the "Points(" line holds is not read as a point.
-            const auto start = lines.find("Points(", at);
-            if (start == std::string_view::npos)
-                return;
-            in_list_ = true;
-            at = end_of_line(lines, start) + 2;
-        } else {
-            PointFields fields;
-            std::size_t end = 0;
-            if (!read_point_line_at(lines, at, fields, end)) {
-                end = end_of_line(lines, at);
-                fields = read_point_line(lines.substr(at, end - at));
-            }
-            if (percent < at)
-                percent = lines.find('%', at);
-            if (percent < end)
-                fields = read_point_line(renamed_line(lines.substr(at, end - at), renamed_));
-            add_point(fields);
-            at = end + 2;
-        }
-    }
-}
-
-void ExtentMeasurement::join(const ExtentMeasurement& next, std::string_view lines,
-                             MacroLines kind) {
-    // With a list open, the lines before the first with "Points(" are measured
-    // on from here (npos + 1 is 0: that line is the first).
-    std::size_t head = 0;
-    if (in_list_) {
-        const auto points = lines.find("Points(");
-        head = points == std::string_view::npos ? lines.size() : lines.rfind('\n', points) + 1;
-        add_lines(lines.substr(0, head), kind);
-    }
-    if (in_list_ || failed_) {
-        add_lines(lines.substr(head), kind);
+void ExtentMeasurement::add_line(std::string_view line) {
+    if (failed_)
+        return;
+    if (!in_list_) {
+        // Whatever else the "Points(" line holds is not read as a point.
+        in_list_ = line.find("Points(") != std::string_view::npos;
         return;
     }
-    limits_.min_x = std::min(limits_.min_x, next.limits_.min_x);
-    limits_.max_x = std::max(limits_.max_x, next.limits_.max_x);
-    limits_.min_z = std::min(limits_.min_z, next.limits_.min_z);
-    limits_.max_z = std::max(limits_.max_z, next.limits_.max_z);
-    failed_ = next.failed_;
-    in_list_ = next.in_list_;
-}
-
-void ExtentMeasurement::add_point(const PointFields& fields) {
-    if (fields.kind == PointLine::Failure) {
-        failed_ = true;
-    } else if (fields.kind == PointLine::EndOfList) {
+    const PointFields fields = read_point_line(line);
+    switch (fields.kind) {
+    case PointLine::Skip:
+        return;
+    case PointLine::EndOfList:
         in_list_ = false;
-    } else if (fields.kind != PointLine::Skip) {
-        failed_ = !take_in(fields.x, locale_, limits_.min_x, limits_.max_x) ||
-                  !take_in(fields.z, locale_, limits_.min_z, limits_.max_z);
+        return;
+    case PointLine::Failure:
+        failed_ = true;
+        return;
+    case PointLine::Point:
+    case PointLine::LastPoint:
+        failed_ = !take_in(fields.x, locale_, min_x_, max_x_) ||
+                  !take_in(fields.z, locale_, min_z_, max_z_);
         in_list_ = fields.kind == PointLine::Point;
+        return;
     }
 }
 
-Extent ExtentMeasurement::finish(bool read_failed) const {
+Extent ExtentMeasurement::finish() const {
     constexpr Extent kFallback{10, 10, true};
     // A point list still open at the end of the file can't be measured.
-    if (failed_ || in_list_ || read_failed)
+    if (failed_ || in_list_)
         return kFallback;
-    const Extent extent{limits_.max_x - limits_.min_x, limits_.max_z - limits_.min_z, false};
+    const Extent extent{max_x_ - min_x_, max_z_ - min_z_, false};
     if (!std::isfinite(extent.length) || !std::isfinite(extent.width))
         return kFallback;
     return extent;
@@ -129,13 +88,9 @@ std::optional<std::string> scale_word(std::string_view line) {
     return std::string(trim(value.substr(0, word_end + 1)));
 }
 
-void ReferenceScale::add_lines(std::string_view lines) {
-    const auto last = last_place_of(lines, "RefPoint(");
-    if (last == std::string_view::npos)
+void ReferenceScale::add_line(std::string_view line) {
+    if (line.find("RefPoint(") == std::string_view::npos)
         return;
-    const auto newline = lines.rfind('\n', last);
-    const std::size_t start = newline == std::string_view::npos ? 0 : newline + 1;
-    const std::string_view line = lines.substr(start, end_of_line(lines, last) - start);
     if (last_refpoint_)
         last_refpoint_->assign(line);
     else

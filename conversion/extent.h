@@ -4,8 +4,6 @@
 // scale, and the size line (line 3) of the SCM file that they give.
 
 #include "numeric_locale.h"
-#include "point_line.h"
-#include "renaming.h"
 
 #include <optional>
 #include <string>
@@ -19,41 +17,27 @@ struct Extent {
     bool fell_back = false; // a point list could not be measured: 10 by 10
 };
 
-// Measures all point lists of a macro together, fed the macro's lines in
-// pieces. The box always holds the origin. A point list that can't be measured
-// (the file ends inside it, a point line without a blank, a coordinate that is
-// no number) gives the 10 by 10 fallback.
+// Measures all point lists of a macro together, fed the work file's lines one
+// at a time. A point list that can't be measured (the file ends inside it, a
+// point line without a blank, a coordinate that is no number) gives the 10 by
+// 10 fallback.
 class ExtentMeasurement {
 public:
     explicit ExtentMeasurement(const NumericLocale& locale) : locale_(locale) {}
-    // The macro's next lines, each ending in CR LF; an API macro's point lines
-    // are read renamed.
-    void add_lines(std::string_view lines, MacroLines kind);
-    // Takes in the lines that follow, given `next`, those lines measured on
-    // their own as if no point list were open before them. That holds from
-    // their first line with "Points(" on, unless a list is still open there:
-    // they are then measured on from here.
-    void join(const ExtentMeasurement& next, std::string_view lines, MacroLines kind);
-    // The extent once every line was added; the fallback after a read error.
-    Extent finish(bool read_failed) const;
+    void add_line(std::string_view line);
+    // The extent once every line was added.
+    Extent finish() const;
 
 private:
-    void add_point(const PointFields& fields);
-
+    NumericLocale locale_;
     // The smallest and largest first and third coordinates; all start at 0,
     // so the box always holds the origin.
-    struct Limits {
-        float min_x = 0;
-        float max_x = 0;
-        float min_z = 0;
-        float max_z = 0;
-    };
-
-    NumericLocale locale_;
-    Limits limits_;
+    float min_x_ = 0;
+    float max_x_ = 0;
+    float min_z_ = 0;
+    float max_z_ = 0;
     bool in_list_ = false;
     bool failed_ = false;
-    std::string renamed_;
 };
 
 // The scale text of one line that holds "RefPoint(": the word after the ":"
@@ -66,16 +50,13 @@ struct Scale {
     std::string problem;        // otherwise why the scale could not be read
 };
 
-// The scale of the last line that holds "RefPoint(", fed the macro's lines in
-// pieces.
+// The scale of the last line that holds "RefPoint(", fed the work file's lines
+// one at a time.
 class ReferenceScale {
 public:
-    // The next lines, one line or lines each ending in CR LF.
-    void add_lines(std::string_view lines);
+    void add_line(std::string_view line);
     // The scale once every line was added.
     Scale finish(const NumericLocale& locale) const;
-    // The last line that holds "RefPoint(", if any.
-    const std::optional<std::string>& last_line() const { return last_refpoint_; }
 
 private:
     std::optional<std::string> last_refpoint_;

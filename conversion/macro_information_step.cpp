@@ -1,4 +1,5 @@
-#include "file_checks.h"
+#include "files/file_access.h"
+#include "files/file_checks.h"
 #include "macro_survey.h"
 #include "macro_types.h"
 #include "messages.h"
@@ -13,7 +14,7 @@ namespace {
 // What the reading of the work file found, before anything is written.
 struct Survey {
     PlaceholderUsage usage;
-    WorkFileSize size;
+    MacroSize size;
     std::string size_line;
 };
 
@@ -33,7 +34,7 @@ std::string survey_work_file(const StepEnvironment& environment, Host& host, Sur
     if (!work)
         return error;
     MacroSurvey macro(environment.locale);
-    if (error = macro.read(*work, MacroLines::Renamed); !error.empty())
+    if (error = macro.read(*work); !error.empty())
         return error;
     const Extent extent = macro.extent();
     if (extent.fell_back)
@@ -51,10 +52,13 @@ bool macro_information_complete(const ConversionForm& form) {
     return !(*form.opt_asd2t == kOtherTypeIndex && form.txt_typeother.empty());
 }
 
-std::string macro_type(const ConversionForm& form) {
-    if (*form.opt_asd2t == kOtherTypeIndex)
-        return form.txt_typeother;
-    return std::string(kMacroTypeCaptions.at(static_cast<std::size_t>(*form.opt_asd2t)));
+MacroTexts macro_texts(const ConversionForm& form) {
+    const int type = form.opt_asd2t.value_or(kOtherTypeIndex);
+    return {form.txt_name,
+            type == kOtherTypeIndex
+                ? form.txt_typeother
+                : std::string(kMacroTypeCaptions.at(static_cast<std::size_t>(type))),
+            form.txt_bmp, form.txt_up};
 }
 
 StepOutcome macro_information_step(ConversionForm& form, Host& host,
@@ -72,7 +76,6 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
                   ": it is the work file that the conversion reads");
         return StepOutcome::Stopped;
     }
-
     if (const std::string refusal = destination_is_source(form.txt_api, form.txt_scm);
         !refusal.empty()) {
         host.warn(refusal);
@@ -94,9 +97,7 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
         host.warn(scm.error);
         return StepOutcome::Stopped;
     }
-    scm.writer->write_line(kScmFirstLine);
-    scm.writer->write_line(name_line(form.txt_name, macro_type(form), form.txt_bmp));
-    scm.writer->write_line(survey.size_line);
+    write_header(*scm.writer, macro_texts(form), survey.size_line);
     if (const std::string write_error = scm.writer->flush(); !write_error.empty()) {
         scm.writer.reset();
         remove_incomplete(form.txt_scm);
@@ -104,21 +105,18 @@ StepOutcome macro_information_step(ConversionForm& form, Host& host,
         return StepOutcome::Stopped;
     }
 
+    // Boxes of used parameters lose their grey, so that a box greyed in an
+    // earlier conversion can't let an empty description through.
     form.usage = survey.usage;
     form.work_size = survey.size;
     form.work_in = std::move(work_in);
     form.scm_out = std::move(scm.writer);
-    form.frm_asd2t_visible = false;
-
-    // Boxes of used parameters get their normal background back, so that a box
-    // greyed in an earlier conversion can't let an empty description through.
-    for (int i = 0; i < 4; ++i)
-        form.txt_up[static_cast<std::size_t>(i)].grey = !form.usage.user_parameter(i);
-    if (form.usage.any_user_parameter()) {
-        form.frm_up_visible = true;
+    if (form.usage->any_user_parameter()) {
+        form.step = Step::UserParameters;
         return StepOutcome::Continued;
     }
-    return cmd_up_Click(form, host);
+    form.step = Step::Convert;
+    return user_parameters_step(form, host);
 }
 
 } // namespace trellwick

@@ -2,14 +2,14 @@
 
 // What a conversion must know of the whole macro before it writes the SCM
 // file: the extent, the placeholders that the code uses, the reference
-// point's scale, and the line and byte counts. The window surveys the work
-// file; the command line surveys the API macro's lines as they would be
-// renamed.
+// point's scale, and the line and byte counts. It reads the work file's
+// lines, or an API macro's lines renamed as they are read, which are the
+// same lines.
 
-#include "conversion_form.h"
 #include "extent.h"
 #include "placeholder_usage.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,17 +17,30 @@ namespace trellwick {
 
 class LineReader;
 
+// How much of the macro was read: a second reading must find the same.
+struct MacroSize {
+    std::size_t lines = 0;
+    std::size_t bytes = 0; // without the line ends
+
+    void add(std::string_view line) {
+        ++lines;
+        bytes += line.size();
+    }
+    friend bool operator==(const MacroSize&, const MacroSize&) = default;
+};
+
 class MacroSurvey {
 public:
     explicit MacroSurvey(const NumericLocale& locale) : locale_(locale), measurement_(locale) {}
 
-    // Reads `source` to its end; an empty text, or what went wrong.
-    std::string read(LineReader& source, MacroLines lines);
+    void add_line(std::string_view line);
+    // Adds every line of `lines` to its end; an empty text, or what went wrong.
+    std::string read(LineReader& lines);
 
     const PlaceholderUsage& usage() const { return usage_; }
-    const WorkFileSize& size() const { return size_; }
+    const MacroSize& size() const { return size_; }
     // The 10 by 10 fallback when a point list can't be measured.
-    Extent extent() const { return measurement_.finish(false); }
+    Extent extent() const { return measurement_.finish(); }
 
     struct SizeLine {
         std::string line;  // line 3 of the SCM file
@@ -41,8 +54,7 @@ private:
     ExtentMeasurement measurement_;
     ReferenceScale reference_;
     PlaceholderUsage usage_;
-    WorkFileSize size_;
-    bool api_lines_ = false; // the reference point line kept is an API line
+    MacroSize size_;
 };
 
 } // namespace trellwick

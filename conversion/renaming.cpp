@@ -1,37 +1,26 @@
 #include "renaming.h"
 
-#include <cstring>
+#include "files/text_file.h"
+#include "one_walk.h"
 
 namespace trellwick {
 
-std::string_view renamed_line(std::string_view line, std::string& scratch) {
-    // Most lines hold no "%" at all: they are used as they are, uncopied.
+std::string_view Renaming::renamed_line(std::string_view line) {
+    // Every token starts with "%".
     if (line.find('%') == std::string_view::npos)
         return line;
-    scratch.clear();
-    append_renamed(line, scratch);
-    return scratch;
+    renamed_.clear();
+    append_replaced_in_one_walk(line, kRenamingTable, renamed_); // no token is removed
+    return renamed_;
 }
 
-void append_renamed(std::string_view line, std::string& out) {
-    const char* const end = line.data() + line.size();
-    const char* copied = line.data();
-    const char* at = line.data();
-    while (at != end) {
-        const void* found = std::memchr(at, '%', static_cast<std::size_t>(end - at));
-        if (!found)
-            break;
-        at = static_cast<const char*>(found);
-        if (const RenamingPair* pair =
-                renaming_at(std::string_view(at, static_cast<std::size_t>(end - at)))) {
-            out.append(copied, static_cast<std::size_t>(at - copied)).append(pair->named_token);
-            at += pair->api_token.size();
-            copied = at;
-        } else {
-            ++at;
-        }
-    }
-    out.append(copied, static_cast<std::size_t>(end - copied));
+OpenedReader open_api_macro(const std::filesystem::path& path) {
+    OpenedReader opened = open_text_file(path);
+    if (opened.reader)
+        opened.reader->filter_lines([renaming = Renaming()](std::string_view line) mutable {
+            return renaming.renamed_line(line);
+        });
+    return opened;
 }
 
 } // namespace trellwick

@@ -1,25 +1,19 @@
 #include "two_pass_conversion.h"
 
-#include "numbering.h"
+#include "files/file_access.h"
+#include "files/text_file.h"
 #include "scm_layout.h"
-#include "text_file.h"
 
 namespace trellwick {
 
-std::string write_scm_file(LineReader& api, const MacroSurvey& survey, const std::string& size_line,
-                           const ScmTexts& texts, LineWriter& scm) {
-    const auto read_error = [&] {
-        return "Cannot read " + api.name() + ": " + api.error();
-    };
+std::string write_scm_file(LineReader& api, const MacroSurvey& survey, std::string_view size_line,
+                           const MacroTexts& texts, LineWriter& scm) {
     if (!api.rewind())
-        return read_error();
-    scm.write_line(kScmFirstLine);
-    scm.write_line(name_line(texts.name, texts.type, texts.bitmap));
-    scm.write_line(size_line);
-    Numbering numbering(survey.usage(), texts.descriptions);
-    const WorkFileSize size = write_parameters_and_body(numbering, api, MacroLines::Numbered, scm);
+        return read_error(api);
+    write_header(scm, texts, size_line);
+    const MacroSize size = write_parameters_and_body(survey.usage(), texts, api, scm);
     if (api.failed())
-        return read_error();
+        return read_error(api);
     if (size != survey.size())
         return "Cannot finish " + display_path(scm.path()) + ": " + api.name() +
                " changed while it was converted";

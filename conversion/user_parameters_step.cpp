@@ -1,6 +1,7 @@
-#include "file_checks.h"
+#include "files/file_access.h"
+#include "files/file_checks.h"
 #include "messages.h"
-#include "numbering.h"
+#include "scm_layout.h"
 #include "steps.h"
 
 #include <string>
@@ -9,25 +10,20 @@ namespace trellwick {
 namespace {
 
 bool descriptions_complete(const ConversionForm& form) {
-    for (const DescriptionBox& box : form.txt_up)
-        if (box.text.empty() && !box.grey)
+    for (std::size_t i = 0; i < form.txt_up.size(); ++i)
+        if (form.txt_up[i].empty() && !form.description_grey(i))
             return false;
     return true;
 }
 
 // Lines 4 on: parameter lines, trailer and the renumbered body.
 std::string finish_scm_file(ConversionForm& form) {
-    std::array<std::string, 4> descriptions;
-    for (std::size_t i = 0; i < descriptions.size(); ++i)
-        descriptions[i] = form.txt_up[i].text;
-    Numbering numbering(form.usage, descriptions);
-
     LineWriter& scm = *form.scm_out;
     LineReader& work = *form.work_in;
-    const WorkFileSize size = write_parameters_and_body(numbering, work, MacroLines::Renamed, scm);
+    const MacroSize size = write_parameters_and_body(*form.usage, macro_texts(form), work, scm);
     std::string error;
     if (work.failed())
-        error = "Cannot read " + work.name() + ": " + work.error();
+        error = read_error(work);
     else if (size != form.work_size)
         error = "Cannot finish " + display_path(scm.path()) + ": the work file " + work.name() +
                 " changed after the Macro information step";
@@ -39,7 +35,7 @@ std::string finish_scm_file(ConversionForm& form) {
 
 } // namespace
 
-StepOutcome cmd_up_Click(ConversionForm& form, Host& host) {
+StepOutcome user_parameters_step(ConversionForm& form, Host& host) {
     if (!descriptions_complete(form)) {
         host.warn(std::string(kFillAllFieldsMessage));
         return StepOutcome::Stopped;
@@ -54,13 +50,12 @@ StepOutcome cmd_up_Click(ConversionForm& form, Host& host) {
         // Nothing half-written stays behind; the user can continue from the
         // Macro information step again once the problem is mended.
         remove_incomplete(destination);
-        form.frm_up_visible = false;
-        form.frm_asd2t_visible = true;
+        form.step = Step::MacroInformation;
         host.warn(error);
         return StepOutcome::Stopped;
     }
 
-    form.frm_up_visible = false;
+    form.step = Step::Convert;
     form.txt_scm.clear();
     form.txt_api.clear();
     return StepOutcome::Finished;

@@ -1,7 +1,7 @@
 #include "settings/settings_file.h"
 
-#include "conversion/code_page_text.h"
-#include "conversion/file_access.h"
+#include "files/code_page_text.h"
+#include "files/file_access.h"
 
 #include <array>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "ui/bitmap_preview.h"
 
-#include "conversion/file_access.h"
+#include "files/file_access.h"
 
 #include <QImage>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #include "ui/file_selection.h"
 
-#include "conversion/file_access.h"
+#include "files/file_access.h"
 #include "locale_text/code_page.h"
 #include "settings/settings_file.h"
 #include "widgets/dialogs.h"

@@ -30,8 +30,6 @@ void show_path(QLineEdit* box, const std::filesystem::path& path) {
         box->setText(from_path(path));
 }
 
-} // namespace
-
 bool is_grey(const QLineEdit* box) {
     return box->testAttribute(Qt::WA_SetPalette) &&
            box->palette().color(QPalette::Base) == kUnusedBoxColour;
@@ -49,6 +47,8 @@ void set_grey(QLineEdit* box, bool grey) {
     box->setPalette(palette);
 }
 
+} // namespace
+
 std::string to_code_page_lossy(const QString& text) {
     if (auto bytes = to_code_page(text))
         return *std::move(bytes);
@@ -65,14 +65,10 @@ void read_form(const MainWindowControls& controls, ConversionForm& form) {
     form.txt_bmp = to_code_page_lossy(controls.txt_bmp->text());
     form.txt_typeother = to_code_page_lossy(controls.txt_typeother->text());
     const auto boxes = controls.description_boxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        form.txt_up[i].text = to_code_page_lossy(boxes[i]->text());
-        form.txt_up[i].grey = is_grey(boxes[i]);
-    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        form.txt_up[i] = to_code_page_lossy(boxes[i]->text());
     const int chosen = controls.opt_asd2t->checkedId();
     form.opt_asd2t = chosen >= 0 ? std::optional<int>(chosen) : std::nullopt;
-    form.frm_asd2t_visible = !controls.frm_asd2t->isHidden();
-    form.frm_up_visible = !controls.frm_up->isHidden();
 }
 
 void show_form(const ConversionForm& form, const MainWindowControls& controls) {
@@ -83,9 +79,9 @@ void show_form(const ConversionForm& form, const MainWindowControls& controls) {
     show_text(controls.txt_name, form.txt_name);
     show_text(controls.txt_bmp, form.txt_bmp);
     for (std::size_t i = 0; i < form.txt_up.size(); ++i)
-        set_grey(controls.description_boxes()[i], form.txt_up[i].grey);
-    controls.frm_asd2t->setVisible(form.frm_asd2t_visible);
-    controls.frm_up->setVisible(form.frm_up_visible);
+        set_grey(controls.description_boxes()[i], form.description_grey(i));
+    controls.frm_asd2t->setVisible(form.step == Step::MacroInformation);
+    controls.frm_up->setVisible(form.step == Step::UserParameters);
 }
 
 QString unwritable_macro_information(const MainWindowControls& controls) {

@@ -17,19 +17,16 @@ namespace trellwick {
 // The background of a description box whose parameter the macro doesn't use.
 inline const QColor kUnusedBoxColour(192, 192, 192);
 
-bool is_grey(const QLineEdit* box);
-void set_grey(QLineEdit* box, bool grey);
-
 // The text in the code page; a character that the code page can't hold
 // becomes "?" (used where the text is only read, never written).
 std::string to_code_page_lossy(const QString& text);
 
 // Every value of the controls into the form; the values that only the form
-// keeps (filetitle, usage, the open files) are left alone.
+// keeps (the step, filetitle, usage, the open files) are left alone.
 void read_form(const MainWindowControls& controls, ConversionForm& form);
 
 // Shows what a step changes: the two paths, the proposed name and bitmap, the
-// grey description boxes and the two frames. A text that the step left as it
+// grey description boxes and the frame of the step. A text that the step left as it
 // was is not touched, so characters that the code page can't hold stay in the
 // boxes.
 void show_form(const ConversionForm& form, const MainWindowControls& controls);

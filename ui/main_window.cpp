@@ -169,11 +169,13 @@ void MainWindow::cmd_asd2t_Click() {
 }
 
 void MainWindow::cmd_up_Click() {
-    if (const QString warning = unwritable_descriptions(*this, form_.usage); !warning.isEmpty()) {
+    if (const QString warning =
+            unwritable_descriptions(*this, form_.usage.value_or(PlaceholderUsage{}));
+        !warning.isEmpty()) {
         dialogs_.warn(this, warning);
         return;
     }
-    run_step([this](Host& host) { return trellwick::cmd_up_Click(form_, host); });
+    run_step([this](Host& host) { return user_parameters_step(form_, host); });
 }
 
 void MainWindow::mnu_pref_Click() {

@@ -19,7 +19,7 @@ ConversionForm house_conversion(const fs::path& dir) {
     form.txt_scm = dir / "house.scm";
     form.filetitle = "house.api";
     form.opt_asd2t = 8;
-    form.txt_up[0].text = "Color1";
+    form.txt_up[0] = "Color1";
     return form;
 }
 
@@ -112,7 +112,7 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
             const StepOutcome outcome = step == 1 ? convert_step(form, host, environment)
                                         : step == 2
                                             ? macro_information_step(form, host, environment)
-                                            : cmd_up_Click(form, host);
+                                            : user_parameters_step(form, host);
             if (outcome == StepOutcome::Stopped)
                 stopped_in = step;
             else if (outcome == StepOutcome::Finished)
@@ -125,8 +125,8 @@ TEST(Faults, EachFaultIsReportedAndLosesNothing) {
         EXPECT_TRUE(testing::read_file(dir / "house.scm").ends_with(row.scm));
         EXPECT_EQ(testing::read_file(dir / "macro.temp"), row.work);
         EXPECT_EQ(testing::listing(dir.path()).find(".part"), std::string::npos);
-        EXPECT_EQ(form.in_step1(), row.stopped_in <= 1);
-        EXPECT_FALSE(form.frm_up_visible || form.work_in || form.scm_out);
+        EXPECT_EQ(form.step, row.stopped_in <= 1 ? Step::Convert : Step::MacroInformation);
+        EXPECT_FALSE(form.work_in || form.scm_out);
         EXPECT_EQ(testing::open_descriptors(), descriptors);
     }
 }

@@ -4,8 +4,9 @@
 #include "conversion/macro_survey.h"
 #include "conversion/numbering.h"
 #include "conversion/renaming.h"
-#include "conversion/text_file.h"
+#include "files/text_file.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -26,8 +27,7 @@ TEST(PlaceholderRenaming, EachApiTokenWithItsBlankOrEquals) {
     };
     for (const auto& [line, expected] : rows) {
         SCOPED_TRACE(line);
-        std::string scratch;
-        EXPECT_EQ(renamed_line(line, scratch), expected);
+        EXPECT_EQ(Renaming().renamed_line(line), expected);
     }
 }
 
@@ -66,11 +66,9 @@ TEST(Numbering, UsedPlaceholdersNumberedInTheOrderOfTheParameterLines) {
         const auto& written = numbering.parameter_lines();
         EXPECT_EQ(written[0] + "|" + written[1] + "|" + written[2], parameter_lines);
         std::istringstream split(lines);
-        std::string out, all;
-        for (std::string line; std::getline(split, line, '|');) {
-            numbering.renumber(line, out);
-            all += (all.empty() ? "" : "|") + out;
-        }
+        std::string all;
+        for (std::string line; std::getline(split, line, '|');)
+            all += (all.empty() ? "" : "|") + std::string(numbering.renumbered_line(line));
         EXPECT_EQ(all, renumbered);
     }
 }
@@ -125,7 +123,7 @@ TEST(SizeLine, FromTheExtentAndTheReferenceScale) {
         std::string text = row.lines;
         std::replace(text.begin(), text.end(), '|', '\n');
         MacroSurvey survey(row.decimal_comma ? NumericLocale{',', '.'} : NumericLocale{});
-        ASSERT_EQ(survey.read(*read_lines_from(text), MacroLines::Renamed), "");
+        ASSERT_EQ(survey.read(*read_lines_from(text)), "");
         const Extent extent = survey.extent();
         const auto written = survey.size_line(extent, "SRC");
         const std::string last_line = row.lines.substr(row.lines.rfind('|') + 1);

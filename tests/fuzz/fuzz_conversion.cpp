@@ -5,10 +5,11 @@
 // line of the work file.
 
 #include "conversion/messages.h"
+#include "conversion/renaming.h"
 #include "conversion/steps.h"
-#include "conversion/text_file.h"
 #include "conversion/two_pass_conversion.h"
 #include "conversion_test_support.h"
+#include "files/text_file.h"
 
 #include <cstdint>
 
@@ -51,16 +52,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.opt_asd2t = static_cast<int>(size % 17);
     form.txt_typeother = "Kiosks";
     for (auto& box : form.txt_up)
-        box.text = "Color1";
+        box = "Color1";
     StepOutcome outcome = macro_information_step(form, host, environment);
     if (outcome == StepOutcome::Continued)
-        outcome = cmd_up_Click(form, host);
+        outcome = user_parameters_step(form, host);
 
     auto reader = read_lines_from(bytes);
+    reader->filter_lines([renaming = Renaming()](std::string_view line) mutable {
+        return renaming.renamed_line(line);
+    });
     // The command line's two readings, with the work file's name in its
     // messages.
     MacroSurvey survey(locale);
-    if (!survey.read(*reader, MacroLines::Numbered).empty())
+    if (!survey.read(*reader).empty())
         std::abort();
     const Extent extent = survey.extent();
     std::vector<std::string> messages;
@@ -77,8 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    const ScmTexts texts{
-        form.txt_name, macro_type(form), form.txt_bmp, {"Color1", "Color1", "Color1", "Color1"}};
+    const MacroTexts texts = macro_texts(form);
     LineWriter writer(open_file(two_pass_scm, true).release(), two_pass_scm);
     if (!write_scm_file(*reader, survey, size_line.line, texts, writer).empty() ||
         !writer.close().empty())

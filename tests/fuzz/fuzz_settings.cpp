@@ -2,7 +2,7 @@
 // saved again loads back the same three values, unless a value holds a comma,
 // a quote or a line end, which the plain writer can't keep apart.
 
-#include "conversion_test_support.h"
+#include "file_test_support.h"
 #include "settings/settings_file.h"
 
 #include <cstdint>

@@ -63,9 +63,9 @@ public:
         form.opt_asd2t = set.type;
         form.txt_typeother = set.type_text;
         for (std::size_t i = 0; i < 4; ++i)
-            form.txt_up[i].text = set.descriptions[i];
+            form.txt_up[i] = set.descriptions[i];
         if (macro_information_step(form, host, environment) != StepOutcome::Finished) {
-            EXPECT_EQ(cmd_up_Click(form, host), StepOutcome::Finished);
+            EXPECT_EQ(user_parameters_step(form, host), StepOutcome::Finished);
         }
         EXPECT_EQ(host.warnings.empty() ? "" : host.warnings.front(), set.warning);
     }

@@ -1,5 +1,5 @@
-#include "conversion/text_file.h"
-#include "conversion_test_support.h"
+#include "files/text_file.h"
+#include "file_test_support.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // Running trellwick-convert in tests: in process, or as the built executable.
 
 #include "cli/command.h"
-#include "conversion_test_support.h"
+#include "file_test_support.h"
 
 #include <QProcess>
 #include <iterator>

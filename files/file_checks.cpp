@@ -1,7 +1,7 @@
-#include "file_checks.h"
+#include "files/file_checks.h"
 
-#include "file_access.h"
-#include "text_file.h"
+#include "files/file_access.h"
+#include "files/text_file.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "code_page_text.h"
+#include "files/code_page_text.h"
 
 #ifdef _WIN32
 #include <windows.h>

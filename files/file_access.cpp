@@ -1,4 +1,4 @@
-#include "file_access.h"
+#include "files/file_access.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "cli/macro_texts.h"
+#include "cli/given_texts.h"
 
 #include "cli/code_page_text.h"
 #include "conversion/macro_types.h"
@@ -15,9 +15,9 @@ std::string unencodable(std::string_view option, const std::string& text) {
 
 } // namespace
 
-EncodedTexts encode_macro_texts(const Options& options) {
+EncodedTexts encode_given_texts(const Options& options) {
     EncodedTexts encoded;
-    MacroTexts& texts = encoded.texts;
+    GivenTexts& texts = encoded.texts;
 
     // The index of the type's caption; a type that no caption before "Other,
     // please specify:" names is that option's.

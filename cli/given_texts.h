@@ -12,7 +12,7 @@
 
 namespace trellwick::cli {
 
-struct MacroTexts {
+struct GivenTexts {
     int type_index = 0; // of opt_asd2t; kOtherTypeIndex with type_other
     std::string type_other;
     std::optional<std::string> name;   // nothing: the window's proposal
@@ -21,10 +21,10 @@ struct MacroTexts {
 };
 
 struct EncodedTexts {
-    MacroTexts texts;
+    GivenTexts texts;
     std::string error; // names the option whose text the code page can't hold
 };
 
-EncodedTexts encode_macro_texts(const Options& options);
+EncodedTexts encode_given_texts(const Options& options);
 
 } // namespace trellwick::cli

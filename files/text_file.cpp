@@ -1,0 +1,231 @@
+#include "files/text_file.h"
+
+#include "files/file_access.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace trellwick {
+namespace {
+
+// What is read, and written, at a time.
+constexpr std::size_t kChunk = 1 << 18;
+
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(UniqueFile file) : file_(std::move(file)) {}
+
+    bool read(char* buffer, std::size_t size, std::size_t& got) override {
+        errno = 0;
+        got = std::fread(buffer, 1, size, file_.get());
+        if (std::ferror(file_.get())) {
+            error_ = errno_text(errno);
+            return false;
+        }
+        return true;
+    }
+    bool rewind() override {
+        errno = 0;
+        if (std::fseek(file_.get(), 0, SEEK_SET) != 0) {
+            error_ = errno_text(errno);
+            return false;
+        }
+        return true;
+    }
+    std::string error() const override { return error_; }
+
+private:
+    UniqueFile file_;
+    std::string error_;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+    bool read(char* buffer, std::size_t size, std::size_t& got) override {
+        got = std::min(size, bytes_.size() - offset_);
+        std::memcpy(buffer, bytes_.data() + offset_, got);
+        offset_ += got;
+        return true;
+    }
+    bool rewind() override {
+        offset_ = 0;
+        return true;
+    }
+    std::string error() const override { return {}; }
+
+private:
+    std::string bytes_;
+    std::size_t offset_ = 0;
+};
+
+} // namespace
+
+LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
+    : source_(std::move(source)), name_(std::move(name)) {}
+
+// Drops the bytes handed out and reads more behind the rest.
+bool LineReader::fill() {
+    if (at_end_) // also after a read error, which reads no more
+        return false;
+    buffer_.erase(0, begin_);
+    begin_ = 0;
+    next_cr_ = next_lf_ = kUnknown; // the bytes moved
+    const std::size_t kept = buffer_.size();
+    buffer_.resize(kept + kChunk);
+    std::size_t got = 0;
+    if (!source_->read(buffer_.data() + kept, kChunk, got)) {
+        error_ = source_->error();
+        if (error_.empty())
+            error_ = "read error";
+        got = 0;
+    }
+    buffer_.resize(kept + got);
+    at_end_ = got == 0;
+    return got != 0;
+}
+
+// The first CR or LF at or after `from`: the nearer of the next CR and the
+// next LF, each found with memchr and kept until a line passes it, so that a
+// file with one kind of line end isn't searched for the other at every line.
+std::size_t LineReader::line_end(std::size_t from) {
+    const auto next = [&](char c, std::size_t& kept) {
+        if (kept != kUnknown && kept >= from)
+            return kept;
+        const void* found = std::memchr(buffer_.data() + from, c, buffer_.size() - from);
+        kept = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
+                     : buffer_.size();
+        return kept;
+    };
+    return std::min(next('\r', next_cr_), next('\n', next_lf_));
+}
+
+bool LineReader::read_raw_line(std::string_view& line) {
+    std::size_t stop = begin_;
+    for (;;) {
+        const char* const data = buffer_.data();
+        stop = line_end(stop);
+        const std::size_t length = stop - begin_;
+        if (stop == buffer_.size()) {
+            if (!fill()) {
+                if (failed() || length == 0)
+                    return false;
+                line = std::string_view(buffer_).substr(begin_); // the last line, without an end
+                begin_ = buffer_.size();
+                return true;
+            }
+            stop = begin_ + length; // searched on from there
+            continue;
+        }
+        // A CR as the last byte read may be the first half of a CR LF.
+        if (data[stop] == '\r' && stop + 1 == buffer_.size()) {
+            fill(); // a read error ends the reading after this line
+            stop = begin_ + length;
+        }
+        line = std::string_view(buffer_).substr(begin_, length);
+        begin_ = stop + 1;
+        if (buffer_[stop] == '\r' && begin_ < buffer_.size() && buffer_[begin_] == '\n')
+            ++begin_;
+        return true;
+    }
+}
+
+bool LineReader::read_line(std::string_view& line) {
+    if (!read_raw_line(line))
+        return false;
+    if (filter_)
+        line = filter_(line);
+    return true;
+}
+
+bool LineReader::rewind() {
+    if (failed())
+        return false;
+    if (!source_->rewind()) {
+        error_ = source_->error();
+        return false;
+    }
+    buffer_.clear();
+    begin_ = 0;
+    next_cr_ = next_lf_ = kUnknown;
+    at_end_ = false;
+    return true;
+}
+
+LineWriter::LineWriter(std::FILE* file, std::filesystem::path path)
+    : file_(file), path_(std::move(path)) {}
+
+LineWriter::~LineWriter() {
+    if (file_)
+        std::fclose(file_);
+}
+
+// After a failed write nothing more is written, and what is collected is
+// dropped all the same, so a failing file holds on to no more than a piece.
+void LineWriter::write_pending() {
+    errno = 0;
+    if (error_number_ == 0 &&
+        std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+        error_number_ = errno != 0 ? errno : EIO;
+    pending_.clear();
+}
+
+void LineWriter::write_line(std::string_view line) {
+    pending_.append(line).append("\r\n", 2);
+    if (pending_.size() >= kChunk)
+        write_pending();
+}
+
+std::string LineWriter::flush() {
+    if (!file_)
+        return {};
+    write_pending();
+    errno = 0;
+    if (std::fflush(file_) != 0 && error_number_ == 0)
+        error_number_ = errno != 0 ? errno : EIO;
+    return error_number_ == 0 ? std::string() : file_error("write", path_, error_number_);
+}
+
+std::string LineWriter::close() {
+    if (!file_)
+        return {};
+    flush();
+    errno = 0;
+    if (std::fclose(file_) != 0 && error_number_ == 0)
+        error_number_ = errno != 0 ? errno : EIO;
+    file_ = nullptr;
+    return error_number_ == 0 ? std::string() : file_error("write", path_, error_number_);
+}
+
+OpenedReader open_text_file(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return {nullptr, "Cannot read " + display_path(path) + ": it is a directory"};
+    errno = 0;
+    UniqueFile file = open_file(path, false);
+    if (!file)
+        return {nullptr, file_error("open", path, errno)};
+    return {std::make_unique<LineReader>(std::make_unique<FileSource>(std::move(file)),
+                                         display_path(path)),
+            {}};
+}
+
+OpenedWriter create_text_file(const std::filesystem::path& path) {
+    errno = 0;
+    std::FILE* file = open_file(path, true).release();
+    if (!file)
+        return {nullptr, file_error("create", path, errno)};
+    return {std::make_unique<LineWriter>(file, path), {}};
+}
+
+std::string read_error(const LineReader& reader) {
+    return "Cannot read " + reader.name() + ": " + reader.error();
+}
+
+std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
+    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
+}
+
+} // namespace trellwick
