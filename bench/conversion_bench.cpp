@@ -4,7 +4,7 @@
 
 #include "cli/convert_file.h"
 #include "conversion/macro_types.h"
-#include "conversion_test_support.h"
+#include "file_test_support.h"
 #include "macro_generator.h"
 
 #include <benchmark/benchmark.h>

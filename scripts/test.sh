@@ -8,7 +8,6 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-"$root/scripts/check-layers.sh"
 jobs="$(nproc)"
 
 echo "== plain build"
