@@ -13,9 +13,9 @@
 # is the median of ROUNDS runs, the tools taking turns in each round so that
 # other work on the machine weighs on all of them alike.
 #
-# Aims: the library within 2 times the copy, the large macro within 3 times
-# the copy and at least 10 times faster than sed, and under 20 MB of peak
-# memory whatever the size.
+# Aims: the library (the workload that matters) within 1.5 times the copy, the
+# large macro at least 4 times faster than sed, and under 20 MB of peak memory
+# whatever the size. bench/worst_shapes.sh keeps the cost linear on every shape.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 megabytes="${1:-100}"
@@ -121,8 +121,8 @@ printf 'Library:              %s macros, %d bytes\n' "$macros" "$library_size"
 printf '  cp into one folder: %s s\n' "$copy_library"
 printf '  trellwick-convert:  %s s  (%s ms a file)\n' "$converted_library" \
     "$(awk -v t="$converted_library" -v n="$macros" 'BEGIN { printf "%.2f", t * 1000 / n }')"
-printf 'library convert / cp: %s  (aim: at most 2)\n' "$(ratio "$converted_library" "$copy_library" %.2f)"
-printf 'large convert / cp:   %s  (aim: at most 3)\n' "$(ratio "$converted" "$copy" %.2f)"
-printf 'large sed / convert:  %s  (aim: at least 10)\n' "$(ratio "$sed_time" "$converted" %.1f)"
+printf 'library convert / cp: %s  (aim: at most 1.5)\n' "$(ratio "$converted_library" "$copy_library" %.2f)"
+printf 'large convert / cp:   %s\n' "$(ratio "$converted" "$copy" %.2f)"
+printf 'large sed / convert:  %s  (aim: at least 4)\n' "$(ratio "$sed_time" "$converted" %.1f)"
 printf 'peak memory:          %s kB for %s MB, %s kB for 1 MB  (aim: under 20 MB)\n' \
     "$(peak_kb "$work/macro.api")" "$megabytes" "$(peak_kb "$work/small.api")"

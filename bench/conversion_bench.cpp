@@ -1,9 +1,8 @@
 // The whole conversion of one generated API macro, as trellwick-convert runs
-// it: work file, three steps, SCM file put in place. Reports bytes of API
-// macro per second.
+// it: the macro read twice, renamed as it is read, the SCM file written beside
+// its destination and put in place. Reports bytes of API macro per second.
 
 #include "cli/convert_file.h"
-#include "conversion/macro_types.h"
 #include "file_test_support.h"
 #include "macro_generator.h"
 

@@ -162,26 +162,32 @@ LineWriter::~LineWriter() {
         std::fclose(file_);
 }
 
-// After a failed write nothing more is written, and what is collected is
-// dropped all the same, so a failing file holds on to no more than a piece.
-void LineWriter::write_pending() {
+// After a failed write nothing more is written, so a failing file holds on
+// to no more than a piece.
+void LineWriter::write_bytes(std::string_view bytes) {
     errno = 0;
-    if (error_number_ == 0 &&
-        std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size())
+    if (error_number_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
         error_number_ = errno != 0 ? errno : EIO;
-    pending_.clear();
 }
 
 void LineWriter::write_line(std::string_view line) {
+    if (pending_.size() + line.size() >= kChunk) {
+        write_bytes(pending_);
+        pending_.clear();
+        // A line as long as the buffer goes out at once, not copied first.
+        if (line.size() >= kChunk) {
+            write_bytes(line);
+            line = {};
+        }
+    }
     pending_.append(line).append("\r\n", 2);
-    if (pending_.size() >= kChunk)
-        write_pending();
 }
 
 std::string LineWriter::flush() {
     if (!file_)
         return {};
-    write_pending();
+    write_bytes(pending_);
+    pending_.clear();
     errno = 0;
     if (std::fflush(file_) != 0 && error_number_ == 0)
         error_number_ = errno != 0 ? errno : EIO;

@@ -89,7 +89,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    void write_pending();
+    void write_bytes(std::string_view bytes);
 
     std::FILE* file_;
     std::filesystem::path path_;

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Trellwick and runs every test: once in a
 # plain build and once built with AddressSanitizer and UndefinedBehaviorSanitizer,
-# the standard-library parts' tests (where the conversion uses a second thread)
-# also with ThreadSanitizer, then those tests built for Windows under Wine, then the
+# then the standard-library parts' tests built for Windows under Wine, then the
 # Debian package's check, then the fuzzers. Any failing test or sanitizer
 # report makes it exit non-zero.
 set -euo pipefail
@@ -23,12 +22,6 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
     LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
-
-echo "== thread sanitizer build of the standard-library parts"
-cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRELLWICK_STD_ONLY=ON \
-    -DTRELLWICK_SANITIZE=thread >/dev/null
-cmake --build "$root/build-tsan" -j "$jobs"
-TSAN_OPTIONS="halt_on_error=1" ctest --test-dir "$root/build-tsan" --output-on-failure -j "$jobs"
 
 echo "== Windows build, tests under Wine"
 "$root/scripts/test-windows.sh"

@@ -21,10 +21,6 @@ void PreferencesLink::open() {
     window_->show_settings();
 }
 
-PreferencesWindow* PreferencesLink::window() const {
-    return window_;
-}
-
 void PreferencesLink::close() {
     if (window_)
         window_->close();

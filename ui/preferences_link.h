@@ -27,8 +27,6 @@ public:
     void open();
     // Closes the window if there is one; unsaved edits are dropped.
     void close();
-    // The window, or null while there is none.
-    PreferencesWindow* window() const;
 
 signals:
     // The directories were saved; the window hides itself right after.
