@@ -33,11 +33,11 @@ std::vector<std::string> batch_refusals(const std::vector<FileJob>& jobs) {
     std::vector<std::string> refusals(jobs.size());
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         const std::filesystem::path destination = comparable_path(jobs[i].scm);
-        const std::string shown = display_path(jobs[i].scm);
+        const std::string shown = path_text(jobs[i].scm);
         const auto source = by_source.find(destination);
         if (source != by_source.end() && source->second != i) {
             refusals[i] = "the destination " + shown + " is the API file " +
-                          display_path(jobs[source->second].api) + " of this batch";
+                          path_text(jobs[source->second].api) + " of this batch";
             continue;
         }
         const std::vector<std::size_t>& sharing = by_destination[destination];
@@ -46,7 +46,7 @@ std::vector<std::string> batch_refusals(const std::vector<FileJob>& jobs) {
         std::string others;
         for (const std::size_t other : sharing) {
             if (other != i)
-                others.append(others.empty() ? "" : ", ").append(display_path(jobs[other].api));
+                others.append(others.empty() ? "" : ", ").append(path_text(jobs[other].api));
         }
         refusals[i] = "the destination " + shown + " is also the destination of " + others;
     }
@@ -60,9 +60,9 @@ bool run_batch(const std::vector<FileJob>& jobs, const ConversionSettings& setti
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (!quiet)
             diagnostics.line("[" + std::to_string(i + 1) + "/" + std::to_string(jobs.size()) +
-                             "] " + display_path(jobs[i].api) + " -> " + display_path(jobs[i].scm));
+                             "] " + path_text(jobs[i].api) + " -> " + path_text(jobs[i].scm));
         if (!refusals[i].empty()) {
-            diagnostics.error(display_path(jobs[i].api), refusals[i]);
+            diagnostics.error(path_text(jobs[i].api), refusals[i]);
             ++failed;
         } else if (!convert_file(jobs[i], settings, diagnostics)) {
             ++failed;

@@ -46,7 +46,7 @@ int run_command_line(const std::vector<std::string>& arguments, const NumericLoc
     const std::filesystem::path output_dir = path_from_argument(*options.output_dir);
     std::error_code error;
     if (!std::filesystem::is_directory(output_dir, error)) {
-        diagnostics.error(display_path(output_dir), "no such directory");
+        diagnostics.error(path_text(output_dir), "no such directory");
         return kExitFailed;
     }
     std::vector<std::filesystem::path> api_files;

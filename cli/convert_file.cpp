@@ -22,7 +22,7 @@ constexpr std::string_view kConvertedMacro = "the converted macro";
 class FileConversion {
 public:
     FileConversion(const FileJob& job, const ConversionSettings& settings, Diagnostics& diagnostics)
-        : job_(job), settings_(settings), diagnostics_(diagnostics), label_(display_path(job.api)),
+        : job_(job), settings_(settings), diagnostics_(diagnostics), label_(path_text(job.api)),
           survey_(settings.locale) {}
 
     // True when the SCM file is complete and in place.
@@ -48,7 +48,7 @@ private:
 // The name and bitmap: given on the command line, or the window's proposals
 // from the API file's name.
 bool FileConversion::take_proposals(const std::optional<std::string>& title) {
-    const std::string file_name = display_path(job_.api.filename());
+    const std::string file_name = path_text(job_.api.filename());
     const std::string code_page(code_page_name());
     form_.filetitle = title.value_or("");
     propose_name_and_bitmap(form_);
@@ -144,7 +144,7 @@ bool convert_file(const FileJob& job, const ConversionSettings& settings,
                   Diagnostics& diagnostics) {
     if (const std::string refusal = destination_refusal(job.api, job.scm, settings.force);
         !refusal.empty()) {
-        diagnostics.error(display_path(job.api), refusal);
+        diagnostics.error(path_text(job.api), refusal);
         return false;
     }
     return FileConversion(job, settings, diagnostics).run(write_target(job.scm));

@@ -26,7 +26,7 @@ std::filesystem::path write_target(const std::filesystem::path& destination) {
 
 std::string destination_refusal(const std::filesystem::path& api,
                                 const std::filesystem::path& destination, bool force) {
-    const std::string shown = display_path(destination);
+    const std::string shown = path_text(destination);
     std::error_code error;
     const auto status = std::filesystem::status(destination, error);
     if (!std::filesystem::exists(status))

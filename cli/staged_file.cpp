@@ -93,7 +93,7 @@ std::string StagedFile::put_in_place(bool replace) {
         if (errno != EEXIST)
             return file_error("write", target_, errno);
         if (!replace)
-            return display_path(target_) + " already exists; give --force to overwrite it";
+            return path_text(target_) + " already exists; give --force to overwrite it";
         std::filesystem::path named = hidden_name(directory_of(target_));
         if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, named.c_str(), AT_SYMLINK_FOLLOW) != 0)
             return file_error("write", target_, errno);
@@ -102,7 +102,7 @@ std::string StagedFile::put_in_place(bool replace) {
 #endif
     std::error_code error;
     if (!replace && std::filesystem::exists(std::filesystem::symlink_status(target_, error)))
-        return display_path(target_) + " already exists; give --force to overwrite it";
+        return path_text(target_) + " already exists; give --force to overwrite it";
     // A replaced file keeps its permissions, as when the window writes it in
     // place.
     const auto existing = std::filesystem::status(target_, error);
@@ -110,7 +110,7 @@ std::string StagedFile::put_in_place(bool replace) {
         std::filesystem::permissions(named_, existing.permissions(), error);
     std::filesystem::rename(named_, target_, error);
     if (error)
-        return "Cannot write " + display_path(target_) + ": " + error.message();
+        return "Cannot write " + path_text(target_) + ": " + error.message();
     named_.clear(); // the name is the target's now
     return {};
 }

@@ -20,9 +20,15 @@ UniqueFile create_new_file(const std::filesystem::path& path) {
 #endif
 }
 
-std::string display_path(const std::filesystem::path& path) {
+std::string path_text(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+std::string display_path(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return path_text(error ? path : full);
 }
 
 std::string errno_text(int error_number) {

@@ -31,7 +31,10 @@ UniqueFile open_file(const std::filesystem::path& path, bool for_writing);
 // yet. Null on failure, with errno set (EEXIST when the name is taken).
 UniqueFile create_new_file(const std::filesystem::path& path);
 
-// The path as UTF-8 text for messages.
+// The path as UTF-8 text, spelled as it is.
+std::string path_text(const std::filesystem::path& path);
+// The full path as UTF-8 text for messages: a relative path is taken from the
+// working directory, so that the message says which file it means.
 std::string display_path(const std::filesystem::path& path);
 
 // The system's words for an errno value; "unknown error" for 0.

@@ -150,5 +150,20 @@ TEST(Faults, ConvertingAgainClosesTheFilesOfTheConversionHeldOpen) {
     EXPECT_EQ(host.warnings, std::vector<std::string>{});
 }
 
+// A work file named without its folder is named in full when it can't be
+// written.
+TEST(Faults, TheWorkFileIsNamedWithItsFolder) {
+    testing::ScratchDir dir;
+    testing::change_files(dir.path(), "house.api=x\r\n");
+    testing::RecordingHost host;
+    const StepEnvironment environment{"no such folder/macro.temp", {'.', ','}};
+    ConversionForm form = house_conversion(dir.path());
+    EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
+    EXPECT_EQ(host.warnings, std::vector<std::string>{
+                                 "Cannot create " +
+                                 (fs::current_path() / "no such folder/macro.temp.part").string() +
+                                 ": No such file or directory"});
+}
+
 } // namespace
 } // namespace trellwick

@@ -101,7 +101,9 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
          "The default API directory contains a character that can't be "
          "written to the settings file: \u0101",
          ""},
-        {"missing", "/a", "/s", "Cannot create missing/quorvel.ini: No such file or directory", ""},
+        // The message names the full path of the file.
+        {"missing", "/a", "/s", "Cannot create CWD/missing/quorvel.ini: No such file or directory",
+         ""},
         {".", " ", "  /s\u00e9\u20ac ", "", ".\r\n \r\n  /s\xe9\x80 \r\n"},
     };
     QSignalSpy saved(window_.get(), &PreferencesWindow::saved);
@@ -111,7 +113,8 @@ TEST_F(PreferencesWindowTest, SaveWritesTheBoxesAsTypedOrSaysWhyNot) {
         child<QLineEdit>("txt_apdir")->setText(row.apidir);
         child<QLineEdit>("txt_scdir")->setText(row.scmdir);
         click("Command2");
-        EXPECT_EQ(dialogs_.texts().value(0), QString::fromUtf8(row.message));
+        EXPECT_EQ(dialogs_.texts().value(0),
+                  QString::fromUtf8(row.message).replace("CWD", QDir::currentPath()));
         EXPECT_EQ(window_->isVisible(), !dialogs_.texts().isEmpty());
         QFile file("quorvel.ini");
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "", row.file);
