@@ -1,9 +1,9 @@
 #include "ui/bitmap_preview.h"
 
 #include "conversion/file_access.h"
+#include "ui/whole_picture.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -11,16 +11,12 @@ namespace trellwick {
 namespace {
 
 QImage load_preview(const QString& path, const QSize& box) {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
-        return {};
-    const QImage image = reader.read(); // fails where the size can't be read
+    const QImage image = read_whole_picture(path, kMaxPreviewPixels);
     if (image.isNull())
         return image;
     // A small bitmap is enlarged pixel by pixel, so that its pixels stay
     // sharp; a large one is reduced smoothly.
-    const bool enlarged = size.width() <= box.width() && size.height() <= box.height();
+    const bool enlarged = image.width() <= box.width() && image.height() <= box.height();
     return image.scaled(box, Qt::KeepAspectRatio,
                         enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
 }

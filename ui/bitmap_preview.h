@@ -17,7 +17,8 @@ QString bitmap_directory(const QString& scm_path);
 
 // Shows the bitmap `directory + bitmap` in the picture box, scaled to fit and
 // keeping its aspect ratio (a small one enlarged by the nearest pixel, a large
-// one reduced smoothly); any failure leaves the box empty, without a message.
+// one reduced smoothly); a file that isn't a picture read whole, or any other
+// failure, leaves the box empty, without a message.
 void refresh_bitmap_preview(QLabel* picture_box, const QString& scm_path, const QString& bitmap);
 
 } // namespace trellwick

@@ -1,9 +1,12 @@
-// The bitmap preview beside the macro information.
+// The bitmap preview beside the macro information: what it shows of whole
+// pictures, and that it shows nothing of a damaged one.
 
 #include "main_window_fixture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QLabel>
+#include <QtEndian>
 
 namespace trellwick {
 namespace {
@@ -55,6 +58,69 @@ TEST_F(BitmapPreviewTest, ShowsWhatCanBeShown) {
     dialogs_.answers.push_back(false);
     click("cmd_ApiScm");
     EXPECT_EQ(text("txt_scm") + '|' + QString::number(preview().width()), "|258");
+}
+
+// A bitmap of 4 by 2 pixels in two colours, its rows run-length coded (RLE8).
+QByteArray run_length_bitmap() {
+    QByteArray bytes(62, '\0');
+    const QByteArray rows("\x04\x01\0\0\x04\x01\0\0\0\x01", 10); // two runs, then the end
+    bytes.replace(0, 2, "BM");
+    for (const auto& [at, value] : {std::pair{2, 72},
+                                    {10, 62},
+                                    {14, 40},
+                                    {18, 4},
+                                    {22, 2},
+                                    {30, 1},
+                                    {34, 10},
+                                    {46, 2},
+                                    {58, 0xffffff}})
+        qToLittleEndian<quint32>(value, bytes.data() + at);
+    qToLittleEndian<quint16>(1, bytes.data() + 26); // one plane
+    qToLittleEndian<quint16>(8, bytes.data() + 28); // eight bits a pixel
+    return bytes + rows;
+}
+
+// A picture that can't be read whole shows nothing, also right after a whole
+// one was shown: neither what the reader made of the part it got nor the
+// picture before it.
+TEST_F(BitmapPreviewTest, DamagedPictureShowsNothing) {
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 40, 40));
+    QByteArray bitmap, png, jpeg;
+    for (const auto& [bytes, format] : {std::pair{&bitmap, "BMP"}, {&png, "PNG"}, {&jpeg, "JPG"}}) {
+        QBuffer buffer(bytes);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format));
+    }
+    QByteArray top_down = bitmap;
+    qToLittleEndian<qint32>(-200, top_down.data() + 22);
+    QByteArray wrong_header = bitmap;
+    wrong_header.replace(0, 2, "MB");
+    QByteArray huge = bitmap.left(54) + QByteArray(1000, '\x7f'); // 4000 by 4000 pixels
+    qToLittleEndian<qint32>(4000, huge.data() + 18);
+    qToLittleEndian<qint32>(4000, huge.data() + 22);
+    const QByteArray run_length = run_length_bitmap();
+    const std::tuple<const char*, QByteArray, QSize> rows[] = {
+        {"top-down.bmp", top_down, QSize(258, 172)},
+        {"rle.bmp", run_length, QSize(258, 129)},
+        {"cut.bmp", bitmap.left(100), QSize()},
+        {"cut-rle.bmp", run_length.chopped(4), QSize()},
+        {"empty.bmp", "", QSize()},
+        {"header.bmp", wrong_header, QSize()},
+        {"huge.bmp", huge, QSize()},
+        {"cut.png", png.left(png.size() / 2), QSize()},
+        {"cut.jpg", jpeg.left(jpeg.size() / 2), QSize()},
+    };
+    write_file("scm/whole.bmp", bitmap);
+    start();
+    type("txt_scm", path("scm/house.scm"));
+    for (const auto& [name, bytes, shown] : rows) {
+        SCOPED_TRACE(name);
+        write_file(QString("scm/") + name, bytes);
+        type("txt_bmp", "whole.bmp");
+        EXPECT_EQ(preview(), QSize(258, 172));
+        type("txt_bmp", name);
+        EXPECT_EQ(preview(), shown.isValid() ? shown : QSize(0, 0));
+    }
 }
 
 } // namespace
