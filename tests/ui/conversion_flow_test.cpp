@@ -145,5 +145,38 @@ TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
     EXPECT_EQ(text("txt_name") + '|' + text("txt_bmp"), "depot|depot.bmp");
 }
 
+// Until a chooser is used, Convert proposes from the name of the API macro
+// typed in, which is not kept: the next one typed proposes afresh. Once a
+// chooser was used, its file gives the proposals, for typed paths too.
+TEST_F(MainWindowFlowTest, TypedPathsProposeFromTheApiMacroUntilAChooserIsUsed) {
+    struct Row {
+        const char *api, *chosen, *proposals;
+    };
+    const Row rows[] = {
+        {"api/house.api", nullptr, "house|house.bmp"},
+        {"api/my.tower.api", nullptr, "my|my.tower.bmp"},
+        {"api/kiosk", nullptr, "kiosk|my.tower.bmp"}, // no ".api": the bitmap stays
+        {"api/house.api", "scm/depot.scm", "depot|depot.bmp"},
+        {"api/my.tower.api", nullptr, "depot|depot.bmp"},
+    };
+    for (const char* name : {"house.api", "my.tower.api", "kiosk"})
+        write_file(QString("api/") + name, "EndA\r\n");
+    start();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.api);
+        if (row.chosen) {
+            dialogs_.files.push_back(path(row.chosen));
+            click("cmd_BrwSCM");
+        }
+        type("txt_api", path(row.api));
+        type("txt_scm", path("scm/typed.scm"));
+        type("txt_name", "Typed");
+        click("cmd_ApiScm");
+        EXPECT_EQ(step(), 2);
+        EXPECT_EQ(text("txt_name") + '|' + text("txt_bmp"), QString(row.proposals));
+    }
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
 } // namespace
 } // namespace trellwick
