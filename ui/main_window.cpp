@@ -83,6 +83,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Styles draw the focus mark only once a key has moved the focus, and a
+    // window forgets that as it is shown.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 template <typename Step> StepOutcome MainWindow::run_step(Step&& step) {
     read_form(*this, form_);
     StepOutcome outcome;
