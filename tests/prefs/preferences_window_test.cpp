@@ -152,6 +152,17 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     EXPECT_FALSE(list()->visualItemRect(items().last()).isEmpty());
     EXPECT_EQ(list()->visualItemRect(items()[0]).topLeft(), QPoint(0, 0));
     EXPECT_TRUE(list()->header()->isHidden());
+    // Nor is a fold mark drawn beside an entry below it: left of each it is all one colour.
+    const QImage drawn = list()->viewport()->grab().toImage();
+    for (const QTreeWidgetItem* item : items().mid(1)) {
+        const QRect entry = list()->visualItemRect(item);
+        const int indent = list()->indentation();
+        const QImage beside =
+            drawn.copy(entry.left() - indent, entry.top(), indent, entry.height());
+        QImage plain(beside.size(), beside.format());
+        plain.fill(beside.pixel(0, 0));
+        EXPECT_EQ(beside, plain) << DirectoryList::entry_path(item).toStdString();
+    }
     list()->setCurrentItem(items()[entries().indexOf("/beta/inner")]);
     click("Command1");
     EXPECT_EQ(boxes(), cwd_ + "/beta||" + cwd_);
