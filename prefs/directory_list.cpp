@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -22,6 +23,22 @@ QStringList path_from_root(const QString& path) {
         directory = parent;
     }
     return chain;
+}
+
+// The platform's pictures of an open and a closed folder: on Windows the
+// shell's, which the style gives, elsewhere the icon theme's. Where the theme
+// has none, Qt's own two directory pictures differ only slightly, and the open
+// folder of its "Open" button stands in for the open one.
+QIcon folder_icon(const QStyle* style, bool open) {
+#ifdef _WIN32
+    return style->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+#else
+    if (open)
+        return QIcon::fromTheme(QStringLiteral("folder-open"),
+                                style->standardIcon(QStyle::SP_DialogOpenButton));
+    return QIcon::fromTheme(QStringLiteral("folder"),
+                            style->standardIcon(QStyle::SP_DirClosedIcon));
+#endif
 }
 
 } // namespace
@@ -99,8 +116,7 @@ QTreeWidgetItem* DirectoryList::add_entry(QTreeWidgetItem* parent, const QString
                                           const QString& text, bool open) {
     // The open directory and its parents are open folders, its subdirectories closed ones.
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setIcon(0,
-                  style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+    item->setIcon(0, folder_icon(style(), open));
     item->setText(0, text);
     item->setData(0, kPathRole, path);
     item->setToolTip(0, QDir::toNativeSeparators(path));

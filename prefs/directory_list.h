@@ -28,6 +28,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Nothing folds here, so no fold marks are drawn beside the entries.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
 private:
     void open_entry(QTreeWidgetItem* item);

@@ -1,28 +1,29 @@
 #include "ui/bitmap_preview.h"
 
 #include "files/file_access.h"
+#include "ui/whole_picture.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
 namespace trellwick {
 namespace {
 
-QImage load_preview(const QString& path, const QSize& box) {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (static_cast<qint64>(size.width()) * size.height() > kMaxPreviewPixels)
-        return {};
-    const QImage image = reader.read(); // fails where the size can't be read
+// The picture scaled to fit the box, at the pixels of the box's screen
+// (`ratio` of them to a pixel of the layout each way).
+QImage load_preview(const QString& path, const QSize& box, qreal ratio) {
+    QImage image = read_whole_picture(path, kMaxPreviewPixels);
     if (image.isNull())
         return image;
+    const QSize pixels = box * ratio;
     // A small bitmap is enlarged pixel by pixel, so that its pixels stay
     // sharp; a large one is reduced smoothly.
-    const bool enlarged = size.width() <= box.width() && size.height() <= box.height();
-    return image.scaled(box, Qt::KeepAspectRatio,
-                        enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+    const bool enlarged = image.width() <= pixels.width() && image.height() <= pixels.height();
+    image = image.scaled(pixels, Qt::KeepAspectRatio,
+                         enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 } // namespace
@@ -36,7 +37,8 @@ void refresh_bitmap_preview(QLabel* picture_box, const QString& scm_path, const 
     const QString directory = bitmap_directory(scm_path);
     const QImage image = directory.isEmpty()
                              ? QImage()
-                             : load_preview(directory + bitmap, picture_box->contentsRect().size());
+                             : load_preview(directory + bitmap, picture_box->contentsRect().size(),
+                                            picture_box->devicePixelRatioF());
     if (image.isNull())
         picture_box->clear();
     else

@@ -15,9 +15,11 @@ inline constexpr qint64 kMaxPreviewPixels = 25'000'000;
 // The SCM path up to and including its last separator; empty when it has none.
 QString bitmap_directory(const QString& scm_path);
 
-// Shows the bitmap `directory + bitmap` in the picture box, scaled to fit and
-// keeping its aspect ratio (a small one enlarged by the nearest pixel, a large
-// one reduced smoothly); any failure leaves the box empty, without a message.
+// Shows the bitmap `directory + bitmap` in the picture box, scaled to fit,
+// keeping its aspect ratio, at the pixels of the box's screen (a small one
+// enlarged by the nearest pixel, a large one reduced smoothly); a file that
+// isn't a picture read whole, or any other failure, leaves the box empty,
+// without a message.
 void refresh_bitmap_preview(QLabel* picture_box, const QString& scm_path, const QString& bitmap);
 
 } // namespace trellwick

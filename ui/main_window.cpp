@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
@@ -82,6 +83,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Styles draw the focus mark only once a key has moved the focus, and a
+    // window forgets that as it is shown.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 template <typename Step> StepOutcome MainWindow::run_step(Step&& step) {
     read_form(*this, form_);
     StepOutcome outcome;
@@ -148,8 +156,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::cmd_ApiScm_Click() {
     const QString bitmap_before = txt_bmp->text();
-    const StepOutcome outcome =
-        run_step([this](Host& host) { return convert_step(form_, host, environment_); });
+    const StepOutcome outcome = run_step([this](Host& host) {
+        // Until a chooser is used, the proposals come from the name of the API
+        // macro typed in; filetitle itself keeps only chosen names.
+        const bool none_chosen = form_.filetitle.empty();
+        if (none_chosen)
+            form_.filetitle = to_code_page_lossy(QFileInfo(txt_api->text()).fileName());
+        const StepOutcome converted = convert_step(form_, host, environment_);
+        if (none_chosen)
+            form_.filetitle.clear();
+        return converted;
+    });
     // A proposal equal to the old bitmap name changes no text, but the SCM
     // directory may have changed: the preview is refreshed all the same.
     if (outcome == StepOutcome::Continued && txt_bmp->text() == bitmap_before)

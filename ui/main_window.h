@@ -37,6 +37,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The control that has the focus shows its focus mark from the start.
+    void showEvent(QShowEvent* event) override;
     // An API or SCM macro dropped anywhere on the window is taken as if it
     // had been chosen with its browse button; anything else is refused.
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -12,10 +12,12 @@ int run_main_window() {
     QtDialogs dialogs;
     Settings settings;
     MainWindow window(settings, dialogs);
+    // The program ends with its main window. Qt ends the loop only when the
+    // last shown window closes, and the main window that waits hidden behind
+    // the Preferences window of a first start was never shown.
+    QObject::connect(&window, &MainWindow::closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.start();
-    // The program ends when its last window closes: the main window takes the
-    // Preferences window along, and the lone Preferences window of the first
-    // start is the last one.
     return QApplication::exec();
 }
 

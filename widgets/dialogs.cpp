@@ -1,7 +1,12 @@
 #include "widgets/dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QTreeView>
+#include <memory>
 
 namespace trellwick {
 namespace {
@@ -22,6 +27,34 @@ void prepare_file_dialog(QFileDialog& dialog, const FileRequest& request) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(request.selected_filter));
     dialog.selectFile(request.proposed_path);
+}
+
+// The Size, Type and Date columns take the width of their captions and
+// entries, and the dialog widens to show them beside the names.
+void fit_columns(QFileDialog& dialog, QTreeView& details) {
+    for (int column = 1; column < details.header()->count(); ++column)
+        details.resizeColumnToContents(column);
+    const int missing = details.header()->length() - details.viewport()->width();
+    if (missing > 0)
+        dialog.resize(dialog.width() + missing, dialog.height());
+}
+
+// Qt's own dialog opens with its Size, Type and Date columns cut short: they
+// are fitted once it has listed its directory. (The platform's own dialog has
+// no such list and sizes itself.)
+void fit_columns_when_listed(QFileDialog& dialog) {
+    auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    if (!details || !files)
+        return;
+    auto listed = std::make_shared<QMetaObject::Connection>();
+    *listed = QObject::connect(files, &QFileSystemModel::directoryLoaded, &dialog,
+                               [&dialog, details, listed](const QString& directory) {
+                                   if (QDir(directory) != dialog.directory())
+                                       return;
+                                   QObject::disconnect(*listed);
+                                   fit_columns(dialog, *details);
+                               });
 }
 
 } // namespace
@@ -45,6 +78,7 @@ bool QtDialogs::message(QWidget* parent, const Message& message) {
 std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent, request.title, request.directory);
     prepare_file_dialog(dialog, request);
+    fit_columns_when_listed(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles().value(0);

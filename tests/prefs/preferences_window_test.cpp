@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,6 +157,17 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     EXPECT_FALSE(list()->visualItemRect(items().last()).isEmpty());
     EXPECT_EQ(list()->visualItemRect(items()[0]).topLeft(), QPoint(0, 0));
     EXPECT_TRUE(list()->header()->isHidden());
+    // Nor is a fold mark drawn beside an entry below it: left of each it is all one colour.
+    const QImage drawn = list()->viewport()->grab().toImage();
+    for (const QTreeWidgetItem* item : items().mid(1)) {
+        const QRect entry = list()->visualItemRect(item);
+        const int indent = list()->indentation();
+        const QImage beside =
+            drawn.copy(entry.left() - indent, entry.top(), indent, entry.height());
+        QImage plain(beside.size(), beside.format());
+        plain.fill(beside.pixel(0, 0));
+        EXPECT_EQ(beside, plain) << DirectoryList::entry_path(item).toStdString();
+    }
     list()->setCurrentItem(items()[entries().indexOf("/beta/inner")]);
     click("Command1");
     EXPECT_EQ(boxes(), cwd_ + "/beta||" + cwd_);
@@ -192,6 +205,36 @@ TEST_F(PreferencesWindowTest, ChooserFillsTheBoxOfTheLastButtonWithTheOpenDirect
     drives->setCurrentIndex(0);
     EXPECT_EQ(list()->current_path(), "/");
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// Where the platform has an icon theme, its open folder marks the open
+// directory and its parents, its closed folder the subdirectories.
+TEST_F(PreferencesWindowTest, FoldersAreTheIconThemes) {
+    QTemporaryDir themes;
+    QDir(themes.path()).mkpath("scratch/16x16/places");
+    QFile index(themes.filePath("scratch/index.theme"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly) &&
+                index.write("[Icon Theme]\nName=Scratch\nDirectories=16x16/places\n\n"
+                            "[16x16/places]\nSize=16\nType=Fixed\n") > 0);
+    index.close();
+    for (const auto& [name, colour] : {std::pair{"folder", Qt::red}, {"folder-open", Qt::green}}) {
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(
+            picture.save(themes.filePath(QString("scratch/16x16/places/%1.png").arg(name))));
+    }
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName("scratch");
+    list()->set_current_path(cwd_);
+    QStringList shown;
+    for (const QTreeWidgetItem* item : items())
+        shown.append(QColor(item->icon(0).pixmap(16).toImage().pixel(8, 8)).name());
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
+    EXPECT_EQ(shown.join(' '),
+              QString("#00ff00 ").repeated(cwd_.count('/') + 1) + "#ff0000 #ff0000");
 }
 
 // The drive list starts on the working directory's volume, also when that

@@ -1,28 +1,16 @@
 // Conversions through the window: each warning of steps 2 and 3, the overwrite
-// question, the file choosers, dropped files and the bitmap preview. Whole
-// conversions are the golden files' test.
+// question, the file choosers and dropped files. Whole conversions are the
+// golden files' test.
 
 #include "main_window_fixture.h"
 
-#include <QImage>
-#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
 namespace trellwick {
 namespace {
 
-class MainWindowFlowTest : public MainWindowTest {
-protected:
-    // Step 1 through the API chooser, which proposes the SCM path in scm/.
-    void to_step_two(const QString& name, const QByteArray& content) {
-        write_file("api/" + name, content);
-        dialogs_.files.push_back(path("api/" + name));
-        click("cmd_BrwApi");
-        click("cmd_ApiScm");
-    }
-    QSize preview() const { return control<QLabel>("pic_bmp")->pixmap().size(); }
-};
+using MainWindowFlowTest = MainWindowTest;
 
 // Each row fills step 2 of a macro using %6 and %8 and continues; a row with
 // descriptions gets through step 2 and fills step 3. The warning names the
@@ -157,46 +145,37 @@ TEST_F(MainWindowFlowTest, ChosenAndDroppedFilesFillThePaths) {
     EXPECT_EQ(text("txt_name") + '|' + text("txt_bmp"), "depot|depot.bmp");
 }
 
-// Bitmap names are looked up beside the SCM file at every change of the name;
-// a bitmap that fits is enlarged by the nearest pixel, any other reduced
-// smoothly, so that black and white pixels in turn stay black or white, or blend.
-TEST_F(MainWindowFlowTest, PreviewShowsWhatCanBeShown) {
-    QImage checks(1000, 200, QImage::Format_RGB32);
-    for (int y = 0; y < checks.height(); ++y) {
-        for (int x = 0; x < checks.width(); ++x)
-            checks.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-    }
-    ASSERT_TRUE(checks.save(path("scm/wide.png")) &&
-                checks.copy(0, 0, 4, 2).save(path("scm/small.bmp")));
-    write_file("scm/text.bmp", "not a picture");
+// Until a chooser is used, Convert proposes from the name of the API macro
+// typed in, which is not kept: the next one typed proposes afresh. Once a
+// chooser was used, its file gives the proposals, for typed paths too.
+TEST_F(MainWindowFlowTest, TypedPathsProposeFromTheApiMacroUntilAChooserIsUsed) {
+    struct Row {
+        const char *api, *chosen, *proposals;
+    };
+    const Row rows[] = {
+        {"api/house.api", nullptr, "house|house.bmp"},
+        {"api/my.tower.api", nullptr, "my|my.tower.bmp"},
+        {"api/kiosk", nullptr, "kiosk|my.tower.bmp"}, // no ".api": the bitmap stays
+        {"api/house.api", "scm/depot.scm", "depot|depot.bmp"},
+        {"api/my.tower.api", nullptr, "depot|depot.bmp"},
+    };
+    for (const char* name : {"house.api", "my.tower.api", "kiosk"})
+        write_file(QString("api/") + name, "EndA\r\n");
     start();
-    type("txt_scm", path("scm/house.scm"));
-    for (const auto& [name, size, sharp] : {std::tuple{"small.bm", QSize(0, 0), false},
-                                            {"small.bmp", QSize(258, 129), true},
-                                            {"text.bmp", QSize(0, 0), false},
-                                            {"wide.png", QSize(258, 51), false},
-                                            {"", QSize(0, 0), false}}) {
-        type("txt_bmp", name);
-        EXPECT_EQ(preview(), size) << name;
-        const QImage shown = control<QLabel>("pic_bmp")->pixmap().toImage();
-        const int grey = shown.isNull() ? 0 : qGray(shown.pixel(130, 20));
-        EXPECT_EQ(grey == 0 || grey == 255, sharp || shown.isNull()) << name << " " << grey;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.api);
+        if (row.chosen) {
+            dialogs_.files.push_back(path(row.chosen));
+            click("cmd_BrwSCM");
+        }
+        type("txt_api", path(row.api));
+        type("txt_scm", path("scm/typed.scm"));
+        type("txt_name", "Typed");
+        click("cmd_ApiScm");
+        EXPECT_EQ(step(), 2);
+        EXPECT_EQ(text("txt_name") + '|' + text("txt_bmp"), QString(row.proposals));
     }
-    EXPECT_EQ(control<QLabel>("pic_bmp")->alignment(), Qt::AlignCenter); // narrow or wide pictures
-    type("txt_scm", "/house.scm");                                       // the root directory
-    type("txt_bmp", path("scm/small.bmp").mid(1));
-    EXPECT_EQ(preview(), QSize(258, 129));
-    type("txt_scm", "house.scm"); // no directory: nothing is shown
-    type("txt_bmp", "small.bmp");
-    EXPECT_EQ(preview(), QSize(0, 0));
-    // Convert proposes the name it already has beside a new SCM path: the
-    // preview follows; a declined Convert leaves it.
-    to_step_two("small.api", "EndA\r\n");
-    EXPECT_EQ(preview(), QSize(258, 129));
-    write_file("scm/small.scm", "old");
-    dialogs_.answers.push_back(false);
-    click("cmd_ApiScm");
-    EXPECT_EQ(text("txt_scm") + '|' + QString::number(preview().width()), "|258");
+    EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 } // namespace

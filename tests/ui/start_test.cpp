@@ -72,12 +72,17 @@ TEST_F(MainWindowStartTest, PreferencesFirstThenBesideTheMainWindow) {
     EXPECT_TRUE(ended.count() == 1 && preferences() == nullptr);
 }
 
-// With settings the main window comes up alone, in Step 1, without a word;
-// Help shows who made it.
+// With settings the main window comes up alone, in Step 1, without a word, the
+// focus on the API "..." button; Help shows who made it.
 TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     start();
     EXPECT_TRUE(dialogs_.messages.empty() && preferences() == nullptr && step() == 1);
     EXPECT_EQ(window_->focusWidget(), control("cmd_BrwApi"));
+    // Its focus mark shows from the start: the button looks otherwise without the focus.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    const QImage focused = control("cmd_BrwApi")->grab().toImage();
+    control("txt_api")->setFocus();
+    EXPECT_NE(control("cmd_BrwApi")->grab().toImage(), focused);
     EXPECT_EQ(window_->objectName() + '|' + window_->windowTitle(), "frm_main|Trellwick");
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
     for (const auto& [name, place] : {std::pair{"Label3", QRect(16, 32, 64, 17)},

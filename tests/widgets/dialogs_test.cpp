@@ -9,10 +9,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace trellwick {
@@ -53,8 +55,9 @@ TEST(QtDialogs, MessageBoxesShowTitleIconAndButtons) {
     }
 }
 
-// The chooser shows the captions as they are, offers the proposed file and
-// lists what the chosen filter promises: "*.*" every file, names without a dot too.
+// The chooser shows the captions as they are, offers the proposed file, lists
+// what the chosen filter promises ("*.*" every file, names without a dot too)
+// and shows every column of the list whole.
 TEST(QtDialogs, FileChooserShowsTheRequest) {
     QTemporaryDir folder;
     for (const char* name : {"house.api", "house.scm", "noext"})
@@ -80,6 +83,25 @@ TEST(QtDialogs, FileChooserShowsTheRequest) {
             };
             EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == "house.api house.scm noext"; }))
                 << listed().toStdString();
+            // The Size, Type and Date columns show their captions and entries
+            // whole, and the dialog is wide enough to show them beside the names.
+            const auto* details = chooser->findChild<QTreeView*>("treeView");
+            const auto cut_short = [&] {
+                const QModelIndex index = model->index(folder.path());
+                QString cut;
+                for (int column = 1; column < 4; ++column) {
+                    int needed = details->header()->sectionSizeHint(column);
+                    for (int row = 0; row < model->rowCount(index); ++row)
+                        needed = std::max(
+                            needed,
+                            details->sizeHintForIndex(model->index(row, column, index)).width());
+                    if (details->header()->sectionSize(column) < needed)
+                        cut += QString::number(column);
+                }
+                return details->header()->length() > details->viewport()->width() ? cut + "+" : cut;
+            };
+            EXPECT_TRUE(QTest::qWaitFor([&] { return cut_short().isEmpty(); }))
+                << cut_short().toStdString();
             QMetaObject::invokeMethod(chooser, accept ? "accept" : "reject");
         });
         EXPECT_EQ(QtDialogs().open_file(nullptr, request),

@@ -75,6 +75,13 @@ protected:
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+    // Step 1 through the API chooser, which proposes the SCM path in scm/.
+    void to_step_two(const QString& name, const QByteArray& content) {
+        write_file("api/" + name, content);
+        dialogs_.files.push_back(path("api/" + name));
+        click("cmd_BrwApi");
+        click("cmd_ApiScm");
+    }
     // Clicks an item where it stands in the menu bar.
     void click_menu(const char* name) const {
         QMenuBar* bar = window_->menuBar();
