@@ -1,153 +1,204 @@
 #include "cli/convert_file.h"
 
-#include "cli/code_page_text.h"
 #include "cli/destination.h"
 #include "cli/staged_file.h"
-#include "conversion/messages.h"
+#include "cli/standard_streams.h"
+#include "conversion/macro_types.h"
 #include "conversion/renaming.h"
 #include "conversion/steps.h"
 #include "conversion/two_pass_conversion.h"
+#include "files/code_page_text.h"
 #include "files/file_access.h"
 #include "files/text_file.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace trellwick::cli {
 namespace {
 
-// The messages name the macro as they would name the window's work file.
-constexpr std::string_view kConvertedMacro = "the converted macro";
+namespace fs = std::filesystem;
 
-// One API file converted, reporting under that file's name.
+// The API file's name in the code page, its extension ".api" in any case
+// taken as ".api", from which the window would propose the name and bitmap.
+std::optional<std::string> file_title(const fs::path& api) {
+    fs::path name = api.filename();
+    if (path_text(name.extension()).size() == 4 && name.extension() != ".api") {
+        std::string extension = path_text(name.extension());
+        std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        });
+        if (extension == ".api")
+            name.replace_extension(".api");
+    }
+    return utf8_to_code_page(path_text(name));
+}
+
 class FileConversion {
 public:
-    FileConversion(const FileJob& job, const ConversionSettings& settings, Diagnostics& diagnostics)
-        : job_(job), settings_(settings), diagnostics_(diagnostics), label_(path_text(job.api)),
-          survey_(settings.locale) {}
+    FileConversion(const Job& job, const ConversionSettings& settings)
+        : job_(job), settings_(settings), survey_(settings.locale) {
+        report_.label = job.label;
+        report_.api = job.api == "-" ? "-" : path_text(job.api);
+        report_.scm = path_text(job.scm);
+    }
 
-    // True when the SCM file is complete and in place.
-    bool run(const std::filesystem::path& target);
+    MacroReport run();
 
 private:
-    bool fail(std::string_view problem) {
-        diagnostics_.error(label_, problem);
+    bool fail(std::string problem) {
+        report_.errors.push_back(std::move(problem));
         return false;
     }
-    bool take_proposals(const std::optional<std::string>& title);
-    bool descriptions_given();
-    bool write(const std::filesystem::path& target, LineReader& api, const std::string& size_line);
+    std::unique_ptr<LineReader> open_macro();
+    void take_survey();
+    void take_texts();
+    void write(LineReader& api);
 
-    const FileJob& job_;
+    const Job& job_;
     const ConversionSettings& settings_;
-    Diagnostics& diagnostics_;
-    std::string label_;
-    ConversionForm form_;
     MacroSurvey survey_;
+    ConversionForm form_;
+    std::string size_line_; // in the code page
+    MacroReport report_;
 };
 
-// The name and bitmap: given on the command line, or the window's proposals
-// from the API file's name.
-bool FileConversion::take_proposals(const std::optional<std::string>& title) {
-    const std::string file_name = path_text(job_.api.filename());
-    const std::string code_page(code_page_name());
+std::unique_ptr<LineReader> FileConversion::open_macro() {
+    if (job_.api == "-") {
+        CopiedInput input = copy_standard_input();
+        if (!input.file) {
+            fail(input.error);
+            return nullptr;
+        }
+        auto reader = read_open_file(std::move(input.file), "standard input");
+        rename_lines(*reader);
+        return reader;
+    }
+    OpenedReader api = open_api_macro(job_.api);
+    if (!api.reader)
+        fail(api.error);
+    return std::move(api.reader);
+}
+
+void FileConversion::take_survey() {
+    const Extent extent = survey_.extent();
+    report_.read = true;
+    report_.lines = survey_.size().lines;
+    for (int i = 0; i < 4; ++i)
+        report_.user_parameters[static_cast<std::size_t>(i)] = survey_.usage().user_parameter(i);
+    report_.size_form = extent.fell_back ? "10 by 10" : survey_.usage().sca ? "autoscale" : "fixed";
+    if (extent.fell_back) {
+        report_.fallback_reason = extent.problem;
+        report_.warnings.push_back("the size of the object can't be measured (" + extent.problem +
+                                   "); it is taken as 10 by 10 units");
+    }
+    MacroSurvey::SizeLine size_line =
+        survey_.size_line(extent, report_.api == "-" ? "standard input" : report_.api);
+    size_line_ = std::move(size_line.line);
+    report_.size_line = code_page_to_utf8(size_line_);
+    if (!size_line.error.empty())
+        fail(size_line.error);
+}
+
+// The name and bitmap (given, or the window's proposals from the API file's
+// name), the type and the descriptions of the user parameters used.
+void FileConversion::take_texts() {
+    const GivenTexts& given = job_.texts;
+    const std::optional<std::string> title = job_.api == "-" ? std::nullopt : file_title(job_.api);
+    const std::string shown =
+        job_.api == "-" ? "standard input" : "\"" + path_text(job_.api.filename()) + "\"";
     form_.filetitle = title.value_or("");
     propose_name_and_bitmap(form_);
-    if (settings_.texts.name) {
-        form_.txt_name = *settings_.texts.name;
-    } else if (!title) {
-        return fail("no macro name can be proposed: " + code_page + " can't hold the name \"" +
-                    file_name + "\"; give --name");
-    } else if (form_.txt_name.empty()) {
-        return fail("no macro name can be proposed from \"" + file_name + "\"; give --name");
+    const auto take = [&](const std::optional<std::string>& text, std::string& field,
+                          std::string_view what, std::string_view option) {
+        if (text)
+            field = *text;
+        else if (!title)
+            fail("no " + std::string(what) + " can be proposed for " + shown + "; give " +
+                 std::string(option));
+        else if (field.empty())
+            fail("no " + std::string(what) + " can be proposed from " + shown + "; give " +
+                 std::string(option));
+    };
+    take(given.name, form_.txt_name, "macro name", "--name");
+    take(given.bitmap, form_.txt_bmp, "bitmap name", "--bitmap");
+    report_.name = code_page_to_utf8(form_.txt_name);
+    report_.bitmap = code_page_to_utf8(form_.txt_bmp);
+    if (given.type_index >= 0) {
+        form_.opt_asd2t = given.type_index;
+        form_.txt_typeother = given.type_other;
     }
-    if (settings_.texts.bitmap) {
-        form_.txt_bmp = *settings_.texts.bitmap;
-    } else if (!title) {
-        return fail("no bitmap name can be proposed: " + code_page + " can't hold the name \"" +
-                    file_name + "\"; give --bitmap");
-    } else if (form_.txt_bmp.empty()) {
-        return fail("no bitmap name can be proposed from \"" + file_name +
-                    "\" (it holds neither \".api\" nor \".scm\"); give --bitmap");
+    for (std::size_t i = 0; i < form_.txt_up.size(); ++i) {
+        const std::optional<std::string>& description = given.descriptions[i];
+        form_.txt_up[i] = description.value_or("");
+        if (report_.user_parameters[i] && (!description || description->empty()))
+            fail("user parameter " + std::to_string(i + 1) + " (%" + std::to_string(i + 6) +
+                 ") is used but has " + (description ? "an empty" : "no") + " description");
     }
-    form_.opt_asd2t = settings_.texts.type_index;
-    form_.txt_typeother = settings_.texts.type_other;
-    if (!macro_information_complete(form_))
-        return fail(kFillAllFieldsMessage);
-    return true;
 }
 
-// The window's "Please make sure you have filled in all fields" for the
-// descriptions of the user parameters that the macro uses.
-bool FileConversion::descriptions_given() {
-    bool given = true;
-    int i = -1;
-    for (const auto& description : settings_.texts.descriptions) {
-        ++i;
-        if (!survey_.usage().user_parameter(i) || (description && !description->empty()))
-            continue;
-        const std::string number = std::to_string(i + 1);
-        fail("user parameter " + number + " (%" + std::to_string(i + 6) + ") is used but has " +
-             (description ? "an empty" : "no") + " --param description");
-        given = false;
-    }
-    return given;
-}
-
-bool FileConversion::write(const std::filesystem::path& target, LineReader& api,
-                           const std::string& size_line) {
-    StagedFile::Created staged = StagedFile::create(target);
-    if (!staged.file)
-        return fail(staged.error);
-    for (std::size_t i = 0; i < form_.txt_up.size(); ++i)
-        form_.txt_up[i] = settings_.texts.descriptions[i].value_or("");
+void FileConversion::write(LineReader& api) {
     const MacroTexts texts = macro_texts(form_);
-
+    if (job_.scm == "-") {
+        LineWriter scm(standard_output_stream(), "standard output");
+        std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
+        const std::string close_error = scm.close();
+        if (!(error.empty() ? close_error : error).empty())
+            fail(error.empty() ? close_error : error);
+        return;
+    }
+    const fs::path target = write_target(job_.scm);
+    std::error_code made;
+    if (job_.make_folders && !fs::is_directory(target.parent_path(), made) &&
+        !fs::create_directories(target.parent_path(), made)) {
+        fail(file_error("create the folder", target.parent_path(), made.message()));
+        return;
+    }
+    StagedFile::Created staged = StagedFile::create(target);
+    if (!staged.file) {
+        fail(staged.error);
+        return;
+    }
     LineWriter scm(staged.file->take_stream(), target);
-    std::string error = write_scm_file(api, survey_, size_line, texts, scm);
+    std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
     const std::string close_error = scm.close();
     if (error.empty())
         error = close_error;
-    if (!error.empty())
-        return fail(error);
-
     // A destination that appeared while the file was converted is replaced
     // only with --force.
-    if (const std::string put_error = staged.file->put_in_place(settings_.force);
-        !put_error.empty())
-        return fail(put_error);
-    return true;
+    if (error.empty())
+        error = staged.file->put_in_place(settings_.force);
+    if (!error.empty())
+        fail(error);
 }
 
-bool FileConversion::run(const std::filesystem::path& target) {
-    OpenedReader api = open_api_macro(job_.api);
-    if (!api.reader)
-        return fail(api.error);
-    if (const std::string error = survey_.read(*api.reader); !error.empty())
-        return fail(error);
-    if (!take_proposals(file_name_in_code_page(job_.api)))
-        return false;
-
-    const Extent extent = survey_.extent();
-    if (extent.fell_back)
-        diagnostics_.warning(label_, kSizeFallbackMessage);
-    const MacroSurvey::SizeLine size_line = survey_.size_line(extent, kConvertedMacro);
-    if (!size_line.error.empty())
-        return fail(size_line.error);
-    if (!descriptions_given())
-        return false;
-    return write(target, *api.reader, size_line.line);
+MacroReport FileConversion::run() {
+    if (!job_.refusal.empty()) {
+        fail(job_.refusal);
+        return report_;
+    }
+    if (job_.scm != "-")
+        if (const std::string refusal = destination_refusal(job_.api, job_.scm, settings_.force);
+            !refusal.empty())
+            fail(refusal);
+    const std::unique_ptr<LineReader> api = open_macro();
+    if (!api)
+        return report_;
+    if (const std::string error = survey_.read(*api); !error.empty()) {
+        fail(error);
+        return report_;
+    }
+    take_survey();
+    take_texts();
+    if (report_.errors.empty() && !settings_.survey)
+        write(*api);
+    return report_;
 }
 
 } // namespace
 
-bool convert_file(const FileJob& job, const ConversionSettings& settings,
-                  Diagnostics& diagnostics) {
-    if (const std::string refusal = destination_refusal(job.api, job.scm, settings.force);
-        !refusal.empty()) {
-        diagnostics.error(path_text(job.api), refusal);
-        return false;
-    }
-    return FileConversion(job, settings, diagnostics).run(write_target(job.scm));
+MacroReport convert_file(const Job& job, const ConversionSettings& settings) {
+    return FileConversion(job, settings).run();
 }
 
 } // namespace trellwick::cli

@@ -1,52 +1,39 @@
 #include "cli/given_texts.h"
 
-#include "cli/code_page_text.h"
+#include "cli/type_choice.h"
 #include "conversion/macro_types.h"
-
-#include <algorithm>
+#include "files/code_page_text.h"
 
 namespace trellwick::cli {
-namespace {
 
-std::string unencodable(std::string_view option, const std::string& text) {
-    return std::string(option) + " \"" + text + "\" holds a character that " +
-           std::string(code_page_name()) + " can't hold";
+std::optional<std::string> encoded(std::string_view what, const std::string& utf8,
+                                   std::string& error) {
+    std::optional<std::string> bytes = utf8_to_code_page(utf8);
+    if (!bytes && error.empty())
+        error = std::string(what) + " \"" + utf8 + "\" holds a character that " +
+                std::string(code_page_name()) + " can't hold";
+    return bytes;
 }
 
-} // namespace
-
 EncodedTexts encode_given_texts(const Options& options) {
-    EncodedTexts encoded;
-    GivenTexts& texts = encoded.texts;
-
-    // The index of the type's caption; a type that no caption before "Other,
-    // please specify:" names is that option's.
-    const std::string& type = options.type.value_or("");
-    const auto known_types_end = kMacroTypeCaptions.begin() + kOtherTypeIndex;
-    texts.type_index = static_cast<int>(
-        std::find(kMacroTypeCaptions.begin(), known_types_end, type) - kMacroTypeCaptions.begin());
-    if (texts.type_index == kOtherTypeIndex) {
-        const auto other = utf8_to_code_page(type);
-        if (!other) {
-            encoded.error = unencodable("--type", type);
-            return encoded;
-        }
-        texts.type_other = *other;
+    EncodedTexts encoded_texts;
+    GivenTexts& texts = encoded_texts.texts;
+    std::string& error = encoded_texts.error;
+    if (options.type)
+        texts.type_index = type_choice(*options.type).index;
+    if (options.other_type) {
+        texts.type_index = kOtherTypeIndex;
+        texts.type_other = encoded("--other-type", *options.other_type, error).value_or("");
     }
-
-    const auto take = [&](std::string_view option, const std::optional<std::string>& text,
-                          std::optional<std::string>& into) {
-        if (!text || !encoded.error.empty())
-            return;
-        into = utf8_to_code_page(*text);
-        if (!into)
-            encoded.error = unencodable(option, *text);
-    };
-    take("--name", options.name, texts.name);
-    take("--bitmap", options.bitmap, texts.bitmap);
+    if (options.name)
+        texts.name = encoded("--name", *options.name, error);
+    if (options.bitmap)
+        texts.bitmap = encoded("--bitmap", *options.bitmap, error);
     for (std::size_t i = 0; i < texts.descriptions.size(); ++i)
-        take("--param " + std::to_string(i + 1), options.descriptions[i], texts.descriptions[i]);
-    return encoded;
+        if (options.descriptions[i])
+            texts.descriptions[i] =
+                encoded("--param " + std::to_string(i + 1), *options.descriptions[i], error);
+    return encoded_texts;
 }
 
 } // namespace trellwick::cli

@@ -4,7 +4,6 @@
 // stay as typed (UTF-8), file names as given.
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,33 +14,32 @@ namespace trellwick::cli {
 inline constexpr std::string_view kProgramName = "trellwick-convert";
 
 struct Options {
-    std::optional<std::string> type;
+    std::optional<std::string> type;       // one of the captions, in any case
+    std::optional<std::string> other_type; // a type of the user's own
     std::optional<std::string> name;
     std::optional<std::string> bitmap;
     std::array<std::optional<std::string>, 4> descriptions; // --param 1 to 4
     std::optional<std::string> output_dir;
-    std::vector<std::string> files; // API_FILE SCM_FILE, or the API files with --output-dir
+    std::optional<std::string> manifest;       // convert the rows of this CSV file
+    std::optional<std::string> write_manifest; // with --survey: write this CSV file
+    std::vector<std::string> files;            // API_FILE SCM_FILE, or API files and folders
+    bool recursive = false;
+    bool survey = false;
+    bool json = false;
     bool force = false;
     bool quiet = false;
-    bool help = false;
-    bool version = false;
+    bool verbose = false;
 };
 
 struct ParsedOptions {
     Options options;
-    std::string error; // empty when the command line is usable
+    std::string error;  // empty when the command line is usable
+    std::string output; // the help or version text, when one was asked for
 };
 
-// Parses the arguments after the program's name. --help (-h) and --version (-V)
-// end the parsing at once; otherwise the result is checked for everything a
-// run needs.
+// Parses the arguments after the program's name and checks what the options
+// need of each other. --help (-h) and --version (-V) give their text in
+// `output`.
 ParsedOptions parse_options(const std::vector<std::string>& arguments);
-
-// What --help prints.
-std::string usage_text();
-
-// A file name argument as the file system spells it (UTF-8 on Windows, where
-// the arguments are converted from UTF-16; the bytes as given elsewhere).
-std::filesystem::path path_from_argument(const std::string& argument);
 
 } // namespace trellwick::cli

@@ -30,14 +30,27 @@ bool take_in(std::string_view coordinate, const NumericLocale& locale, float& lo
     return true;
 }
 
+// A piece of the macro quoted in a message, cut short when it is long.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    return "\"" + code_page_to_utf8(text.substr(0, kShown)) +
+           (text.size() > kShown ? "...\"" : "\"");
+}
+
 } // namespace
 
+void ExtentMeasurement::fail(std::string problem) {
+    problem_ = "line " + std::to_string(lines_) + ": " + std::move(problem);
+}
+
 void ExtentMeasurement::add_line(std::string_view line) {
-    if (failed_)
+    ++lines_;
+    if (!problem_.empty())
         return;
     if (!in_list_) {
         // Whatever else the "Points(" line holds is not read as a point.
         in_list_ = line.find("Points(") != std::string_view::npos;
+        list_start_ = lines_;
         return;
     }
     const PointFields fields = read_point_line(line);
@@ -48,25 +61,30 @@ void ExtentMeasurement::add_line(std::string_view line) {
         in_list_ = false;
         return;
     case PointLine::Failure:
-        failed_ = true;
+        fail("a point line with a single field, " + quoted(line));
         return;
     case PointLine::Point:
     case PointLine::LastPoint:
-        failed_ = !take_in(fields.x, locale_, min_x_, max_x_) ||
-                  !take_in(fields.z, locale_, min_z_, max_z_);
+        if (!take_in(fields.x, locale_, min_x_, max_x_))
+            fail("the coordinate " + quoted(fields.x) + " is no number, or too large");
+        else if (!take_in(fields.z, locale_, min_z_, max_z_))
+            fail("the coordinate " + quoted(fields.z) + " is no number, or too large");
         in_list_ = fields.kind == PointLine::Point;
         return;
     }
 }
 
 Extent ExtentMeasurement::finish() const {
-    constexpr Extent kFallback{10, 10, true};
-    // A point list still open at the end of the file can't be measured.
-    if (failed_ || in_list_)
-        return kFallback;
-    const Extent extent{max_x_ - min_x_, max_z_ - min_z_, false};
+    const auto fallback = [](std::string problem) {
+        return Extent{10, 10, true, std::move(problem)};
+    };
+    if (!problem_.empty())
+        return fallback(problem_);
+    if (in_list_)
+        return fallback("the point list of line " + std::to_string(list_start_) + " has no end");
+    const Extent extent{max_x_ - min_x_, max_z_ - min_z_, false, {}};
     if (!std::isfinite(extent.length) || !std::isfinite(extent.width))
-        return kFallback;
+        return fallback("the size is too large");
     return extent;
 }
 

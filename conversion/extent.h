@@ -15,6 +15,7 @@ struct Extent {
     float length = 0;       // largest minus smallest first coordinate
     float width = 0;        // largest minus smallest third coordinate
     bool fell_back = false; // a point list could not be measured: 10 by 10
+    std::string problem;    // then why, naming the line
 };
 
 // Measures all point lists of a macro together, fed the work file's lines one
@@ -29,7 +30,12 @@ public:
     Extent finish() const;
 
 private:
+    void fail(std::string problem);
+
     NumericLocale locale_;
+    std::size_t lines_ = 0;
+    std::size_t list_start_ = 0; // the line of the open list's "Points("
+    std::string problem_;        // why the measurement failed
     // The smallest and largest first and third coordinates; all start at 0,
     // so the box always holds the origin.
     float min_x_ = 0;
@@ -37,7 +43,6 @@ private:
     float min_z_ = 0;
     float max_z_ = 0;
     bool in_list_ = false;
-    bool failed_ = false;
 };
 
 // The scale text of one line that holds "RefPoint(": the word after the ":"

@@ -14,12 +14,16 @@ std::string_view Renaming::renamed_line(std::string_view line) {
     return renamed_;
 }
 
+void rename_lines(LineReader& reader) {
+    reader.filter_lines([renaming = Renaming()](std::string_view line) mutable {
+        return renaming.renamed_line(line);
+    });
+}
+
 OpenedReader open_api_macro(const std::filesystem::path& path) {
     OpenedReader opened = open_text_file(path);
     if (opened.reader)
-        opened.reader->filter_lines([renaming = Renaming()](std::string_view line) mutable {
-            return renaming.renamed_line(line);
-        });
+        rename_lines(*opened.reader);
     return opened;
 }
 

@@ -12,6 +12,7 @@
 
 namespace trellwick {
 
+class LineReader;
 struct OpenedReader;
 
 // The 18 pairs of an API token and its named token, in the order they are
@@ -54,5 +55,7 @@ private:
 // Opens an API macro whose lines are renamed as they are read: its lines are
 // the lines of the work file that the Convert step writes from it.
 OpenedReader open_api_macro(const std::filesystem::path& path);
+// Makes `reader`, which reads an API macro, rename its lines as they are read.
+void rename_lines(LineReader& reader);
 
 } // namespace trellwick

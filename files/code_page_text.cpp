@@ -1,5 +1,7 @@
 #include "files/code_page_text.h"
 
+#include <optional>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -24,8 +26,33 @@ std::wstring wide_from_code_page(std::string_view bytes) {
 
 } // namespace
 
+std::string_view code_page_name() {
+    return "the ANSI code page";
+}
+
 std::filesystem::path path_from_code_page(std::string_view bytes) {
     return std::filesystem::path(wide_from_code_page(bytes));
+}
+
+std::optional<std::string> utf8_to_code_page(std::string_view utf8) {
+    const int utf8_size = static_cast<int>(utf8.size());
+    const int wide_size =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8_size, nullptr, 0);
+    if (wide_size == 0 && !utf8.empty())
+        return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(wide_size), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8_size, wide.data(),
+                        wide_size);
+    // No best fit: a character the code page lacks is an error, not its look-alike.
+    BOOL lacking = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_size,
+                                         nullptr, 0, nullptr, &lacking);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wide_size, bytes.data(), size,
+                        nullptr, &lacking);
+    if (lacking)
+        return std::nullopt;
+    return bytes;
 }
 
 std::string code_page_to_utf8(std::string_view bytes) {
@@ -68,13 +95,64 @@ void append_utf8(std::string& out, char32_t c) {
     }
 }
 
+// The code point that starts `utf8` at `at`, and `at` moved past it; nothing
+// for bytes that are no UTF-8 (overlong forms and surrogates included).
+std::optional<char32_t> next_code_point(std::string_view utf8, std::size_t& at) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(utf8[i]);
+    };
+    const unsigned char first = byte(at);
+    std::size_t length = 0; // 0x80 to 0xC1 and 0xF5 on start no character
+    if (first < 0x80)
+        length = 1;
+    else if (first >= 0xC2 && first < 0xE0)
+        length = 2;
+    else if (first >= 0xE0 && first < 0xF0)
+        length = 3;
+    else if (first >= 0xF0 && first < 0xF5)
+        length = 4;
+    if (length == 0 || at + length > utf8.size())
+        return std::nullopt;
+    char32_t c = length == 1 ? first : first & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80)
+            return std::nullopt;
+        c = c << 6 | (byte(at + i) & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    at += length;
+    return c;
+}
+
 } // namespace
+
+std::string_view code_page_name() {
+    return "Windows-1252";
+}
 
 std::string code_page_to_utf8(std::string_view bytes) {
     std::string text;
     for (const char byte : bytes)
         append_utf8(text, code_point(static_cast<unsigned char>(byte)));
     return text;
+}
+
+std::optional<std::string> utf8_to_code_page(std::string_view utf8) {
+    std::string bytes;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::optional<char32_t> c = next_code_point(utf8, at);
+        if (!c)
+            return std::nullopt;
+        int byte = 0; // the byte whose character it is, if any
+        while (byte < 256 && code_point(static_cast<unsigned char>(byte)) != *c)
+            ++byte;
+        if (byte == 256)
+            return std::nullopt;
+        bytes += static_cast<char>(byte);
+    }
+    return bytes;
 }
 
 std::filesystem::path path_from_code_page(std::string_view bytes) {

@@ -213,9 +213,12 @@ OpenedReader open_text_file(const std::filesystem::path& path) {
     UniqueFile file = open_file(path, false);
     if (!file)
         return {nullptr, file_error("open", path, errno)};
-    return {std::make_unique<LineReader>(std::make_unique<FileSource>(std::move(file)),
-                                         display_path(path)),
-            {}};
+    return {read_open_file(std::move(file), display_path(path)), {}};
+}
+
+std::unique_ptr<LineReader> read_open_file(UniqueFile file, std::string name) {
+    return std::make_unique<LineReader>(std::make_unique<FileSource>(std::move(file)),
+                                        std::move(name));
 }
 
 OpenedWriter create_text_file(const std::filesystem::path& path) {

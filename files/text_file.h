@@ -6,6 +6,8 @@
 // and bytes above 127 included). Both sides keep one buffer of a fixed size,
 // larger only for a line that doesn't fit it.
 
+#include "files/file_access.h"
+
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
@@ -111,6 +113,8 @@ struct OpenedWriter {
 
 // Opens a file for reading; a directory is refused with a clear message.
 OpenedReader open_text_file(const std::filesystem::path& path);
+// A reader of a file opened already, named `name` in messages.
+std::unique_ptr<LineReader> read_open_file(UniqueFile file, std::string name);
 // Creates the file, or empties it when it exists, for writing.
 OpenedWriter create_text_file(const std::filesystem::path& path);
 // "Cannot read <name>: <error>" for a reader that failed.

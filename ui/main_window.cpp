@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "locale_text/code_page.h"
-#include "locale_text/locale_separators.h"
 #include "settings/settings_file.h"
 #include "ui/bitmap_preview.h"
 #include "ui/form_binding.h"
@@ -15,7 +14,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStringList>
@@ -47,7 +45,7 @@ MainWindow::MainWindow(Settings& settings, Dialogs& dialogs, QWidget* parent)
       preferences_(new PreferencesLink(this, dialogs, settings)), files_(dialogs, settings) {
     settings_loaded_ = settings_.load_settings();
     setup_controls(this);
-    environment_.locale = numeric_locale_of(QLocale::system());
+    environment_.locale = user_numeric_locale();
 
     connect(cmd_BrwApi, &QPushButton::clicked, this, &MainWindow::cmd_BrwApi_Click);
     connect(cmd_BrwSCM, &QPushButton::clicked, this, &MainWindow::cmd_BrwSCM_Click);

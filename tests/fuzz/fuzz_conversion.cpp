@@ -58,9 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         outcome = user_parameters_step(form, host);
 
     auto reader = read_lines_from(bytes);
-    reader->filter_lines([renaming = Renaming()](std::string_view line) mutable {
-        return renaming.renamed_line(line);
-    });
+    rename_lines(*reader);
     // The command line's two readings, with the work file's name in its
     // messages.
     MacroSurvey survey(locale);

@@ -1,13 +1,20 @@
 #pragma once
 
-// Running trellwick-convert in tests: in process, or as the built executable.
+// Running trellwick-convert in tests: in process, or as the built executable
+// in a shell (cmd.exe on Windows, whose arguments reach the program as typed).
 
 #include "cli/command.h"
 #include "file_test_support.h"
 
-#include <QProcess>
+#include <cstdlib>
 #include <iterator>
 #include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace trellwick::testing {
 
@@ -16,27 +23,47 @@ struct CliRun {
     std::string out, err;
 };
 
-inline CliRun run_cli(const std::vector<std::string>& arguments, const NumericLocale& locale) {
+inline CliRun run_cli(const std::vector<std::string>& arguments,
+                      const NumericLocale& locale = {'.', ','}) {
     std::ostringstream out, err;
     const int status = cli::run_command_line(arguments, locale, out, err);
     return {status, out.str(), err.str()};
 }
 
-// The built executable in `directory`, with LC_ALL set to `locale`.
+// Blank separated arguments, with "DIR" standing for `dir`.
+inline std::vector<std::string> arguments(const std::string& text,
+                                          const std::filesystem::path& dir) {
+    std::istringstream words(in_dir(text, dir));
+    return {std::istream_iterator<std::string>(words), {}};
+}
+
+// The built executable, run in `directory` by the system's shell with LC_ALL
+// set to `locale`; each argument is quoted, and `input` becomes its standard
+// input.
 inline CliRun run_executable(const std::vector<std::string>& arguments,
-                             const std::filesystem::path& directory, const QString& locale) {
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    variables.insert("LC_ALL", locale);
-    process.setProcessEnvironment(variables);
-    process.setWorkingDirectory(QString::fromStdString(directory.string()));
-    QStringList list;
+                             const std::filesystem::path& directory, const std::string& locale,
+                             const std::string& input = "") {
+    write_file(directory / "stdin.txt", input);
+    std::string command = "cd \"" + path_text(directory) + "\" && ";
+#ifndef _WIN32
+    command += "LC_ALL=" + locale + " ";
+#endif
+    command += "\"" TRELLWICK_CONVERT_EXECUTABLE "\"";
     for (const std::string& argument : arguments)
-        list << QString::fromStdString(argument);
-    process.start(QStringLiteral(TRELLWICK_CONVERT_EXECUTABLE), list);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
+        command += " \"" + argument + "\"";
+    command += " <stdin.txt >stdout.txt 2>stderr.txt";
+#ifdef _WIN32
+    (void)locale;
+    const std::u8string utf8(command.begin(), command.end());
+    const int status = _wsystem(std::filesystem::path(utf8).c_str());
+#else
+    const int result = std::system(command.c_str());
+    const int status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+#endif
+    CliRun run{status, read_file(directory / "stdout.txt"), read_file(directory / "stderr.txt")};
+    for (const char* name : {"stdin.txt", "stdout.txt", "stderr.txt"})
+        std::filesystem::remove(directory / name);
+    return run;
 }
 
 } // namespace trellwick::testing

@@ -12,9 +12,11 @@
 #endif
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -136,5 +138,29 @@ private:
     rlimit saved_{};
 };
 #endif
+
+// LC_ALL set to `locale` while it lives (the number format of the program
+// follows it, except on Windows), and as it was before afterwards.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const char* locale) {
+        if (const char* before = std::getenv("LC_ALL"))
+            before_ = before;
+        set(locale);
+    }
+    ~ScopedLocale() { set(before_ ? before_->c_str() : ""); }
+    ScopedLocale(const ScopedLocale&) = delete;
+    ScopedLocale& operator=(const ScopedLocale&) = delete;
+
+private:
+    static void set(const char* locale) {
+#ifdef _WIN32
+        _putenv_s("LC_ALL", locale);
+#else
+        setenv("LC_ALL", locale, 1);
+#endif
+    }
+    std::optional<std::string> before_;
+};
 
 } // namespace trellwick::testing

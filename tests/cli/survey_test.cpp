@@ -1,0 +1,100 @@
+// --survey: what each macro uses and would get, as a table or as JSON, with
+// nothing written.
+
+#include "cli/survey_output.h"
+#include "cli_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace trellwick {
+namespace {
+
+TEST(Survey, ReportsEachMacroAndWritesNothing) {
+    testing::ScratchDir dir;
+    testing::change_files(dir.path(),
+                          "d/|d/a.api=RefPoint( 7 :1 0.5 a b )\r\nPoints( 0\r\n20 0 12.5 )\r\n"
+                          "%6 %8=1\r\n|d/b.api=x %4 \r\nPoints( 0\r\n12\r\n|d/c.api=x\r\n|"
+                          "d/d.api=%7 ");
+    const std::string before = testing::listing(dir.path());
+    struct Row {
+        const char* arguments;
+        int status;
+        std::string out;
+    };
+    const std::string kA =
+        R"({"label": "DIR/d/a.api", "api": "DIR/d/a.api", "scm": "DIR/d/a.scm", "read": true, )"
+        R"("user_parameters": ["%6", "%8"], "size": {"form": "fixed", "line": )"
+        R"(";FixedLength=10, FixedWidth=6.25 \\", "fallback_reason": ""}, "lines": 4, )"
+        R"("name": "a", "bitmap": "a.bmp", "warnings": [], "errors": [], "converts": true})";
+    const Row rows[] = {
+        {"--survey --json --param 1=C1 --param 3=C3 DIR/d/a.api", 0,
+         "{\n  \"macros\": [\n    " + kA +
+             "\n  ],\n  \"summary\": \"1 of 1 macros would convert, 0 would fail; 0 with a "
+             "warning\"\n}\n"},
+        {"--survey --json --param 1=C1 --param 3=C3 --other-type Kiosks DIR/d", 1,
+         "{\n  \"macros\": [\n    " + kA +
+             R"(,
+    {"label": "DIR/d/b.api", "api": "DIR/d/b.api", "scm": "DIR/d/b.scm", "read": true, )"
+             R"("user_parameters": [], "size": {"form": "10 by 10", "line": ";FixedLength= 10 , )"
+             R"(FixedWidth= 10 , autoscale \\", "fallback_reason": "line 3: a point line with a )"
+             R"(single field, \"12\""}, "lines": 3, "name": "b", "bitmap": "b.bmp", )"
+             R"("warnings": ["the size of the object can't be measured (line 3: a point line )"
+             R"(with a single field, \"12\"); it is taken as 10 by 10 units"], "errors": [], )"
+             R"("converts": true},
+    {"label": "DIR/d/c.api", "api": "DIR/d/c.api", "scm": "DIR/d/c.scm", "read": true, )"
+             R"("user_parameters": [], "size": {"form": "fixed", "line": "", )"
+             R"("fallback_reason": ""}, "lines": 1, "name": "c", "bitmap": "c.bmp", )"
+             R"("warnings": [], "errors": ["Cannot read the scale of the reference point in )"
+             R"(DIR/d/c.api: no line holds \"RefPoint(\""], "converts": false},
+    {"label": "DIR/d/d.api", "api": "DIR/d/d.api", "scm": "DIR/d/d.scm", "read": true, )"
+             R"("user_parameters": ["%7"], "size": {"form": "fixed", "line": "", )"
+             R"("fallback_reason": ""}, "lines": 1, "name": "d", "bitmap": "d.bmp", )"
+             R"("warnings": [], "errors": ["Cannot read the scale of the reference point in )"
+             R"(DIR/d/d.api: no line holds \"RefPoint(\"", "user parameter 2 (%7) is used but )"
+             R"(has no description"], "converts": false}
+  ],
+  "summary": "2 of 4 macros would convert, 2 would fail; 1 with a warning"
+}
+)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const testing::CliRun run = testing::run_cli(testing::arguments(row.arguments, dir.path()));
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.out, testing::in_dir(row.out, dir.path()));
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(testing::listing(dir.path()), before);
+    }
+}
+
+TEST(Survey, TableHasAColumnEachAndTheProblemsBelowTheirMacro) {
+    std::vector<cli::MacroReport> reports(3);
+    reports[0].label = "macros/house.api";
+    reports[0].scm = "out/house.scm";
+    reports[0].read = true;
+    reports[0].user_parameters = {true, false, true, false};
+    reports[0].size_form = "fixed";
+    reports[0].lines = 1204;
+    reports[1].label = "t.api";
+    reports[1].scm = "t.scm";
+    reports[1].read = true;
+    reports[1].size_form = "10 by 10";
+    reports[1].lines = 3;
+    reports[1].warnings = {"falls back"};
+    reports[2].label = "gone.api";
+    reports[2].scm = "gone.scm";
+    reports[2].errors = {"Cannot open gone.api", "and more"};
+    std::ostringstream out;
+    cli::print_survey_table(reports, out);
+    EXPECT_EQ(out.str(), "MACRO             PARAMETERS  SIZE      LINES  SCM FILE\n"
+                         "macros/house.api  %6 %8       fixed     1204   out/house.scm\n"
+                         "t.api             -           10 by 10  3      t.scm\n"
+                         "    warning: falls back\n"
+                         "gone.api          ?           ?         ?      gone.scm\n"
+                         "    error: Cannot open gone.api\n"
+                         "    error: and more\n"
+                         "2 of 3 macros would convert, 1 would fail; 1 with a warning\n");
+}
+
+} // namespace
+} // namespace trellwick
