@@ -2,8 +2,10 @@
 
 #ifdef _WIN32
 // <windows.h> first: the headers after it rely on its definitions.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #endif
 
 #include <algorithm>

@@ -160,6 +160,7 @@ ParsedOptions parse_options(const std::vector<std::string>& arguments) {
     std::vector<std::string> params;
 
     CLI::App app{std::string(kDescription), std::string(kProgramName)};
+    app.allow_windows_style_options(false); // "/work/x.api" is a file on every system
     app.set_help_flag("-h,--help", "print this help and exit");
     app.set_version_flag("-V,--version", version_text(), "print the version and exit");
     app.footer(footer());

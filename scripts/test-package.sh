@@ -25,8 +25,8 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked/root"
 usr="$unpacked/root/usr"
 
-version="$("$usr/bin/trellwick-convert" --version)"
-[ "$version" = "trellwick-convert 1.02" ] || { echo "unexpected version: $version" >&2; exit 1; }
+version="$("$usr/bin/trellwick-convert" --version | head -n 1)"
+[ "$version" = "trellwick-convert (Trellwick) 1.02" ] || { echo "unexpected version: $version" >&2; exit 1; }
 mkdir "$unpacked/work"
 LC_ALL=C TMPDIR="$unpacked/work" "$usr/bin/trellwick-convert" --type Hangars --name Hangar \
     --bitmap hangar.bmp --param 1=Color1 "$root/tests/data/worked_example.api" "$unpacked/hangar.scm"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds the parts that need only the standard library (the conversion
-# core, the settings file) and their tests for 64-bit Windows with MinGW-w64,
-# and runs the tests under Wine, so that the Windows branches of the file
-# access run. A console program needs no display there. Any failing test fails.
+# Cross-builds the parts that need only the standard library (the file helpers,
+# the conversion core, the settings file and trellwick-convert) and their tests
+# for 64-bit Windows with MinGW-w64, and runs the tests under Wine, so that the
+# Windows branches of the file access and the command line run (the command
+# line's tests start trellwick-convert.exe through cmd.exe, as a user's shell
+# would). A console program needs no display there. Any failing test fails.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -35,6 +37,12 @@ x86_64-w64-mingw32-windres -I "$root/app" -O coff -o "$build/trellwick.res.o" "$
 for field in '"FileVersion", "1.02"' '"ProductVersion", "1.02"' '"ProductName", "Trellwick"' \
     '"FileDescription", "Utility to convert API macros into SCM macros for use with ASD version 2"'; do
     grep -qF "VALUE $field" "$root/app/trellwick.rc" || { echo "trellwick.rc lacks $field" >&2; exit 1; }
+done
+
+# The command line's version resource.
+for field in FileVersion ProductName Trellwick trellwick-convert.exe; do
+    strings -e l "$build/cli/trellwick-convert.exe" | grep -qx "$field" ||
+        { echo "trellwick-convert.exe has no version resource with $field" >&2; exit 1; }
 done
 
 failed=0

@@ -8,6 +8,12 @@
 namespace trellwick {
 namespace {
 
+#ifdef _WIN32
+const std::string kCodePage = "the ANSI code page";
+#else
+const std::string kCodePage = "Windows-1252";
+#endif
+
 TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
     const std::pair<std::string, std::string> rows[] = {
         {"a.api", "--type (or --other-type) is required"},
@@ -35,9 +41,9 @@ TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
         {"--type Trees a.api - b.api",
          "standard input (\"-\") is converted alone: give - SCM_FILE"},
         {"--other-type \xE2\x9C\x88 a b",
-         "--other-type \"\xE2\x9C\x88\" holds a character that Windows-1252 can't hold"},
+         "--other-type \"\xE2\x9C\x88\" holds a character that " + kCodePage + " can't hold"},
         {"--type Trees --param 3=\xFF a b",
-         "--param 3 \"\xFF\" holds a character that Windows-1252 can't hold"},
+         "--param 3 \"\xFF\" holds a character that " + kCodePage + " can't hold"},
     };
     for (const auto& [line, problem] : rows) {
         SCOPED_TRACE(line);
@@ -74,6 +80,7 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
     };
     const std::string kTrailer = "\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
     const std::string kParams = "house.api=a %4 %6 %8=1 ; %7 \r\n";
+    // "^" in `err` stands for a separator that the program puts in itself.
     const Row rows[] = {
         {"other type and code page texts", "p.api=Points( 0\r\n3 0 4 )\r\nx %4 %9=2 \r\n",
          "--other-type Kiosks,small --name Caf\xC3\xA9 --param 4=\xE2\x82\xAC\xC2\xB2 "
@@ -113,9 +120,11 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
          "trellwick-convert: DIR/house.api: Cannot create a temporary file in DIR/no: No such "
          "file or directory\n",
          "d house.api", "(none)"},
+#ifndef _WIN32 // where a symbolic link needs a privilege
         {"linked destination stays a link", "t.scm=old|house.scm~t.scm",
          "--type Trees --force DIR/house.api DIR/house.scm", 0, "", "d house.api house.scm t.scm",
          "x %1 \r\n"},
+#endif
         {"a folder: its .api files in any case, beside them",
          "d/a.Api=x %4 |d/b.txt=x|d/e/|d/e/c.api=x", "--type Trees DIR/d", 0,
          "trellwick-convert: 1 file converted\n",
@@ -139,25 +148,25 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
          "taken as 10 by 10 units\n",
          "d f.api house.api out out/f.scm out/house.scm out/plain.scm plain u.api", "(none)"},
         {"batch: verbose", "out/", "--type Trees -v --output-dir DIR/out DIR/house.api", 0,
-         "[1/1] DIR/house.api -> DIR/out/house.scm\ntrellwick-convert: 1 file converted\n",
+         "[1/1] DIR/house.api -> DIR/out^house.scm\ntrellwick-convert: 1 file converted\n",
          "d house.api out out/house.scm", "(none)"},
         {"batch: quiet", "out/|u.api=x %4 |out/u.scm=old",
          "--type Trees --quiet --output-dir DIR/out DIR/house.api DIR/u.api", 1,
          "trellwick-convert: 1 of 2 files converted, 1 failed\ntrellwick-convert: DIR/u.api: "
-         "DIR/out/u.scm already exists; give --force to overwrite it\n",
+         "DIR/out^u.scm already exists; give --force to overwrite it\n",
          "d house.api out out/house.scm out/u.scm u.api", "(none)"},
         {"batch: a destination taken twice", "out/|u.api=x %4 \r\n|d/house.api=x",
          "--type Trees -q --force --output-dir DIR/out DIR/house.api DIR/u.api DIR/d/house.api", 1,
          "trellwick-convert: 1 of 3 files converted, 2 failed\ntrellwick-convert: "
-         "DIR/house.api: the destination DIR/out/house.scm is also the destination of "
-         "DIR/d/house.api\ntrellwick-convert: DIR/d/house.api: the destination DIR/out/house.scm "
+         "DIR/house.api: the destination DIR/out^house.scm is also the destination of "
+         "DIR/d/house.api\ntrellwick-convert: DIR/d/house.api: the destination DIR/out^house.scm "
          "is also the destination of DIR/house.api\n",
          "d d/house.api house.api out out/u.scm u.api", "(none)"},
         {"batch: a destination that is an API file of it", "d/house.scm=x %4 \r\n",
          "--type Trees -q --force --output-dir DIR/d DIR/house.api DIR/d/house.scm", 1,
          "trellwick-convert: 0 of 2 files converted, 2 failed\ntrellwick-convert: DIR/house.api: "
-         "the destination DIR/d/house.scm is the API file DIR/d/house.scm of this "
-         "run\ntrellwick-convert: DIR/d/house.scm: the destination DIR/d/house.scm is also the "
+         "the destination DIR/d^house.scm is the API file DIR/d/house.scm of this "
+         "run\ntrellwick-convert: DIR/d/house.scm: the destination DIR/d^house.scm is also the "
          "destination of DIR/house.api\n",
          "d d/house.scm house.api", "(none)"},
         {"batch: no output folder", "", "--type Trees --output-dir DIR/none DIR/house.api", 1,
@@ -193,10 +202,15 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         }
         EXPECT_EQ(testing::open_descriptors(), descriptors);
         EXPECT_EQ(run.status, row.status);
-        EXPECT_EQ(run.err, testing::in_dir(row.err, dir.path()));
+        // "^": a separator that the program puts in, the system's own.
+        std::string err = testing::in_dir(row.err, dir.path());
+        std::replace(err.begin(), err.end(), '^', char(std::filesystem::path::preferred_separator));
+        EXPECT_EQ(run.err, err);
         EXPECT_EQ(testing::listing(dir.path()), row.listing);
         EXPECT_NE(testing::read_file(dir / "house.scm").find(row.scm), std::string::npos);
+#ifndef _WIN32 // which has only a read-only mark
         EXPECT_TRUE(!existed || std::filesystem::status(dir / "house.scm").permissions() == kept);
+#endif
     }
 }
 

@@ -25,6 +25,7 @@ TEST(Executable, RunsAsTheShellStartsIt) {
     };
     const std::string kTrailer = "; Macro converted using Trellwick by Holmvard\r\n\r\n";
     const Row rows[] = {
+#ifndef _WIN32 // which takes the user's settings, not LC_ALL
         {"decimal comma, autoscale",
          {"--type", "Trees", "a.api", "out.scm"},
          "de_DE.UTF-8",
@@ -32,6 +33,7 @@ TEST(Executable, RunsAsTheShellStartsIt) {
          0,
          ";FixedLength= 20 , FixedWidth= 12,5 , autoscale \\",
          ""},
+#endif
         {"decimal point, autoscale",
          {"--type", "Trees", "a.api", "out.scm"},
          "C.UTF-8",
@@ -39,6 +41,7 @@ TEST(Executable, RunsAsTheShellStartsIt) {
          0,
          ";FixedLength= 20 , FixedWidth= 12.5 , autoscale \\",
          ""},
+#ifndef _WIN32
         {"decimal comma, fixed",
          {"--type", "Trees", "f.api", "out.scm"},
          "de_DE.UTF-8",
@@ -46,6 +49,7 @@ TEST(Executable, RunsAsTheShellStartsIt) {
          0,
          ";FixedLength=10, FixedWidth=6.25 \\",
          ""},
+#endif
         // The group separator is passed over: 12,5 reads as 125.
         {"decimal point, fixed",
          {"--type", "Trees", "f.api", "out.scm"},
@@ -89,9 +93,9 @@ TEST(Executable, RunsAsTheShellStartsIt) {
          {"--type", "Trees", "--output-dir", "d", "*.api"},
          "",
          "",
-         1,
+         0,
          "",
-         "trellwick-convert: 2 of 3 files converted, 1 failed\n"},
+         "trellwick-convert: 3 files converted\n"},
 #endif
     };
     for (const Row& row : rows) {

@@ -159,10 +159,11 @@ TEST(Faults, TheWorkFileIsNamedWithItsFolder) {
     const StepEnvironment environment{"no such folder/macro.temp", {'.', ','}};
     ConversionForm form = house_conversion(dir.path());
     EXPECT_EQ(convert_step(form, host, environment), StepOutcome::Stopped);
-    EXPECT_EQ(host.warnings, std::vector<std::string>{
-                                 "Cannot create " +
-                                 (fs::current_path() / "no such folder/macro.temp.part").string() +
-                                 ": No such file or directory"});
+    EXPECT_EQ(host.warnings,
+              std::vector<std::string>{
+                  "Cannot create " +
+                  (fs::current_path() / "no such folder" / "macro.temp.part").string() +
+                  ": No such file or directory"});
 }
 
 } // namespace

@@ -44,9 +44,10 @@ inline CliRun run_executable(const std::vector<std::string>& arguments,
                              const std::filesystem::path& directory, const std::string& locale,
                              const std::string& input = "") {
     write_file(directory / "stdin.txt", input);
-    std::string command = "cd \"" + path_text(directory) + "\" && ";
-#ifndef _WIN32
-    command += "LC_ALL=" + locale + " ";
+#ifdef _WIN32
+    std::string command = "cd /d \"" + path_text(directory) + "\" && ";
+#else
+    std::string command = "cd \"" + path_text(directory) + "\" && LC_ALL=" + locale + " ";
 #endif
     command += "\"" TRELLWICK_CONVERT_EXECUTABLE "\"";
     for (const std::string& argument : arguments)
@@ -54,6 +55,8 @@ inline CliRun run_executable(const std::vector<std::string>& arguments,
     command += " <stdin.txt >stdout.txt 2>stderr.txt";
 #ifdef _WIN32
     (void)locale;
+    // cmd.exe takes off the first and last quote of what it is given.
+    command = "\"" + command + "\"";
     const std::u8string utf8(command.begin(), command.end());
     const int status = _wsystem(std::filesystem::path(utf8).c_str());
 #else
@@ -61,6 +64,11 @@ inline CliRun run_executable(const std::vector<std::string>& arguments,
     const int status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
 #endif
     CliRun run{status, read_file(directory / "stdout.txt"), read_file(directory / "stderr.txt")};
+#ifdef _WIN32
+    // Standard error is text there: its lines end in CR LF.
+    for (auto at = run.err.find("\r\n"); at != std::string::npos; at = run.err.find("\r\n", at))
+        run.err.erase(at, 1);
+#endif
     for (const char* name : {"stdin.txt", "stdout.txt", "stderr.txt"})
         std::filesystem::remove(directory / name);
     return run;
