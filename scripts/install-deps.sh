@@ -3,8 +3,10 @@
 # skipping those already present. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libcli11-dev libgtest-dev libgmock-dev
           libbenchmark-dev clang libclang-rt-dev clang-format xvfb xauth time
+          # the number format tests in a decimal-comma locale
+          locales-all
           # the Windows cross build and its tests under Wine
           g++-mingw-w64-x86-64-posix googletest wine64
           # the Debian package and its checks
