@@ -77,6 +77,7 @@ run_convert_library() {
     "$convert" --type Hangars --param 1=Colour --param 2=Brightness --param 3=Roof \
         --param 4=Door --quiet --output-dir "$work/out" "$work"/library/*.api
 }
+run_manifest_library() { "$convert" --manifest "$work/library.csv" --quiet; }
 # Each timed run starts from the same state: no output file, no output folder.
 clean() { rm -rf "$work/copy.api" "$work/macro.scm" "$work/sed.out" "$work/out"; mkdir "$work/out"; }
 
@@ -93,7 +94,21 @@ time_into() {
 median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { printf "%.3f", v[int((NR + 1) / 2)] / 1e9 }'; }
 ratio() { awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { printf f, a / b }'; }
 
+# The manifest of the library, with a type of its own for every row: the
+# captions in turn, and every fifth a type of the user's own. (A build from
+# before the manifest has no such run.)
 tools=(copy convert sed copy_library convert_library)
+if "$convert" --help | grep -q -- --write-manifest; then
+mkdir -p "$work/out"
+"$convert" --survey --type Hangars --param 1=Colour --param 2=Brightness --param 3=Roof \
+    --param 4=Door --output-dir "$work/out" --write-manifest "$work/library.csv" \
+    "$work/library" >/dev/null
+awk -F, -v OFS=, 'BEGIN { split("Aircraft,Bridges,Hangars,Fuel,Ships,Signs,Trees,Misc.", types) }
+    NR > 1 { if (NR % 5 == 0) { $4 = ""; $5 = "Kiosks" } else { $4 = types[NR % 8 + 1] } } { print }' \
+    "$work/library.csv" >"$work/mixed.csv"
+mv "$work/mixed.csv" "$work/library.csv"
+tools+=(manifest_library)
+fi
 for tool in "${tools[@]}"; do clean; "run_$tool"; done # warm the page cache
 for _ in $(seq "$rounds"); do
     for tool in "${tools[@]}"; do time_into "$tool.ns" "run_$tool"; done
@@ -110,6 +125,7 @@ converted="$(median convert.ns)"
 sed_time="$(median sed.ns)"
 copy_library="$(median copy_library.ns)"
 converted_library="$(median convert_library.ns)"
+manifest_library="$( [ -s "$work/manifest_library.ns" ] && median manifest_library.ns || echo 0)"
 
 printf 'Medians of %s interleaved rounds.\n' "$rounds"
 printf 'Large macro:          %d bytes (%s MB)\n' "$size" "$megabytes"
@@ -121,7 +137,9 @@ printf 'Library:              %s macros, %d bytes\n' "$macros" "$library_size"
 printf '  cp into one folder: %s s\n' "$copy_library"
 printf '  trellwick-convert:  %s s  (%s ms a file)\n' "$converted_library" \
     "$(awk -v t="$converted_library" -v n="$macros" 'BEGIN { printf "%.2f", t * 1000 / n }')"
+printf '  manifest run:       %s s\n' "$manifest_library"
 printf 'library convert / cp: %s  (aim: at most 1.5)\n' "$(ratio "$converted_library" "$copy_library" %.2f)"
+printf 'manifest run / cp:    %s  (aim: at most 1.5)\n' "$(ratio "$manifest_library" "$copy_library" %.2f)"
 printf 'large convert / cp:   %s\n' "$(ratio "$converted" "$copy" %.2f)"
 printf 'large sed / convert:  %s  (aim: at least 4)\n' "$(ratio "$sed_time" "$converted" %.1f)"
 printf 'peak memory:          %s kB for %s MB, %s kB for 1 MB  (aim: under 20 MB)\n' \

@@ -59,6 +59,25 @@ fs::path scm_name(const fs::path& api) {
     return fs::path(api).replace_extension(".scm");
 }
 
+// comparable_path() of many files in few folders: each folder is resolved
+// once, and a file itself only when it is a link.
+class ComparablePaths {
+public:
+    fs::path of(const fs::path& path) {
+        std::error_code error;
+        if (fs::is_symlink(fs::symlink_status(path, error)))
+            return comparable_path(path);
+        const fs::path folder = path.parent_path().empty() ? "." : path.parent_path();
+        auto [found, added] = folders_.try_emplace(folder);
+        if (added)
+            found->second = comparable_path(folder);
+        return (found->second / path.filename()).lexically_normal();
+    }
+
+private:
+    std::map<fs::path, fs::path> folders_;
+};
+
 } // namespace
 
 Jobs jobs_from_files(const Options& options, const GivenTexts& texts) {
@@ -116,18 +135,19 @@ Jobs jobs_from_files(const Options& options, const GivenTexts& texts) {
 }
 
 void refuse_clashes(std::vector<Job>& jobs) {
+    ComparablePaths comparable;
     std::map<fs::path, std::vector<std::size_t>> by_destination;
     std::map<fs::path, std::size_t> by_source;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (!jobs[i].refusal.empty())
             continue;
-        by_destination[comparable_path(jobs[i].scm)].push_back(i);
-        by_source.emplace(comparable_path(jobs[i].api), i);
+        by_destination[comparable.of(jobs[i].scm)].push_back(i);
+        by_source.emplace(comparable.of(jobs[i].api), i);
     }
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (!jobs[i].refusal.empty())
             continue;
-        const fs::path destination = comparable_path(jobs[i].scm);
+        const fs::path destination = comparable.of(jobs[i].scm);
         const std::string shown = path_text(jobs[i].scm);
         const auto source = by_source.find(destination);
         if (source != by_source.end() && source->second != i) {

@@ -70,19 +70,29 @@ LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
 bool LineReader::fill() {
     if (at_end_) // also after a read error, which reads no more
         return false;
-    buffer_.erase(0, begin_);
-    begin_ = 0;
-    next_cr_ = next_lf_ = kUnknown; // the bytes moved
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kChunk);
+    if (begin_ > 0) {
+        std::memmove(buffer_.get(), buffer_.get() + begin_, size_ - begin_);
+        size_ -= begin_;
+        begin_ = 0;
+        dropped_ = true;
+    }
+    next_cr_ = next_lf_ = kUnknown; // the bytes moved, or more came
+    if (capacity_ - size_ < kChunk) {
+        // Room for a chunk more; a line longer than the buffer doubles it.
+        const std::size_t capacity = std::max(capacity_ * 2, size_ + kChunk);
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+        std::memcpy(larger.get(), buffer_.get(), size_);
+        buffer_ = std::move(larger);
+        capacity_ = capacity;
+    }
     std::size_t got = 0;
-    if (!source_->read(buffer_.data() + kept, kChunk, got)) {
+    if (!source_->read(buffer_.get() + size_, capacity_ - size_, got)) {
         error_ = source_->error();
         if (error_.empty())
             error_ = "read error";
         got = 0;
     }
-    buffer_.resize(kept + got);
+    size_ += got;
     at_end_ = got == 0;
     return got != 0;
 }
@@ -94,9 +104,9 @@ std::size_t LineReader::line_end(std::size_t from) {
     const auto next = [&](char c, std::size_t& kept) {
         if (kept != kUnknown && kept >= from)
             return kept;
-        const void* found = std::memchr(buffer_.data() + from, c, buffer_.size() - from);
-        kept = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
-                     : buffer_.size();
+        const void* found = std::memchr(buffer_.get() + from, c, size_ - from);
+        kept = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get())
+                     : size_;
         return kept;
     };
     return std::min(next('\r', next_cr_), next('\n', next_lf_));
@@ -105,28 +115,27 @@ std::size_t LineReader::line_end(std::size_t from) {
 bool LineReader::read_raw_line(std::string_view& line) {
     std::size_t stop = begin_;
     for (;;) {
-        const char* const data = buffer_.data();
         stop = line_end(stop);
         const std::size_t length = stop - begin_;
-        if (stop == buffer_.size()) {
+        if (stop == size_) {
             if (!fill()) {
                 if (failed() || length == 0)
                     return false;
-                line = std::string_view(buffer_).substr(begin_); // the last line, without an end
-                begin_ = buffer_.size();
+                line = std::string_view(buffer_.get() + begin_, length); // the last, without an end
+                begin_ = size_;
                 return true;
             }
             stop = begin_ + length; // searched on from there
             continue;
         }
         // A CR as the last byte read may be the first half of a CR LF.
-        if (data[stop] == '\r' && stop + 1 == buffer_.size()) {
+        if (buffer_[stop] == '\r' && stop + 1 == size_) {
             fill(); // a read error ends the reading after this line
             stop = begin_ + length;
         }
-        line = std::string_view(buffer_).substr(begin_, length);
+        line = std::string_view(buffer_.get() + begin_, length);
         begin_ = stop + 1;
-        if (buffer_[stop] == '\r' && begin_ < buffer_.size() && buffer_[begin_] == '\n')
+        if (buffer_[stop] == '\r' && begin_ < size_ && buffer_[begin_] == '\n')
             ++begin_;
         return true;
     }
@@ -143,14 +152,20 @@ bool LineReader::read_line(std::string_view& line) {
 bool LineReader::rewind() {
     if (failed())
         return false;
+    // An input that the buffer holds whole, as a macro mostly is, is read
+    // again from memory.
+    if (at_end_ && !dropped_) {
+        begin_ = 0;
+        next_cr_ = next_lf_ = kUnknown;
+        return true;
+    }
     if (!source_->rewind()) {
         error_ = source_->error();
         return false;
     }
-    buffer_.clear();
-    begin_ = 0;
+    size_ = begin_ = 0;
     next_cr_ = next_lf_ = kUnknown;
-    at_end_ = false;
+    at_end_ = dropped_ = false;
     return true;
 }
 

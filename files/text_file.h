@@ -63,11 +63,16 @@ private:
     std::unique_ptr<ByteSource> source_;
     std::string name_;
     LineFilter filter_;
-    std::string buffer_;
+    // Not cleared when made: a small file's conversion would clear more bytes
+    // than it reads.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;           // the bytes read into it
     std::size_t begin_ = 0;          // the first byte not yet handed out
     std::size_t next_cr_ = kUnknown; // where line_end() last found one
     std::size_t next_lf_ = kUnknown;
-    bool at_end_ = false; // the source gave no more bytes, or failed
+    bool at_end_ = false;  // the source gave no more bytes, or failed
+    bool dropped_ = false; // bytes were dropped from the buffer's front
     std::string error_;
 };
 
