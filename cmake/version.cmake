@@ -4,6 +4,7 @@
 # - the release notes of NEWS, whose newest entry must be this version
 #   (news.cmake), and the release date that the manual pages carry;
 # - trellwick_man_page(), which fills both into a manual page.
+# trellwick-convert still takes the version as a compile definition.
 set(TRELLWICK_VERSION ${PROJECT_VERSION})
 # Who answers for the program, as the package and the metainfo name them.
 set(TRELLWICK_DEVELOPERS "the Trellwick developers")
