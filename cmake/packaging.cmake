@@ -71,12 +71,8 @@ ${licence}
 
 trellwick_debian_changelog(${CPACK_PACKAGE_NAME} "${TRELLWICK_CONTACT}" changelog)
 file(WRITE ${package_files}/changelog "${changelog}")
-add_custom_command(OUTPUT ${package_files}/changelog.gz
-    COMMAND gzip -9nc ${package_files}/changelog > ${package_files}/changelog.gz
-    DEPENDS ${package_files}/changelog
-    COMMENT "Compressing the package's changelog")
-add_custom_target(package_changelog ALL DEPENDS ${package_files}/changelog.gz)
-install(FILES ${package_files}/copyright ${package_files}/changelog.gz DESTINATION ${doc_dir})
+trellwick_install_gzipped(${package_files}/changelog ${doc_dir})
+install(FILES ${package_files}/copyright DESTINATION ${doc_dir})
 install(FILES cmake/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME ${CPACK_PACKAGE_NAME})
 

@@ -3,7 +3,8 @@
 #   line of LICENSE and the licence, for --version and the Help message;
 # - the release notes of NEWS, whose newest entry must be this version
 #   (news.cmake), and the release date that the manual pages carry;
-# - trellwick_man_page(), which fills both into a manual page.
+# - trellwick_man_page(), which fills both into a manual page, and
+#   trellwick_install_gzipped(), which installs a file compressed.
 # trellwick-convert still takes the version as a compile definition.
 set(TRELLWICK_VERSION ${PROJECT_VERSION})
 # Who answers for the program, as the package and the metainfo name them.
@@ -25,22 +26,28 @@ if(NOT newest STREQUAL PROJECT_VERSION)
 endif()
 set(TRELLWICK_RELEASE_DATE ${TRELLWICK_RELEASE_${newest}_DATE})
 
+# trellwick_install_gzipped(<file> <destination>): the file compressed as
+# Debian compresses documentation (gzip -9n: no name, no time stamp), installed.
+function(trellwick_install_gzipped file destination)
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${file}.gz
+        COMMAND gzip -9nc ${file} > ${file}.gz
+        DEPENDS ${file}
+        COMMENT "Compressing ${name}")
+    add_custom_target(gzip_${name} ALL DEPENDS ${file}.gz)
+    install(FILES ${file}.gz DESTINATION ${destination})
+endfunction()
+
 # trellwick_man_page(<name>.<section>.in): the manual page with @PROJECT_VERSION@
-# and @TRELLWICK_RELEASE_DATE@ filled in, compressed as Debian's are and
-# installed into its section. Nothing on Windows, which reads no manual pages.
+# and @TRELLWICK_RELEASE_DATE@ filled in, compressed and installed into its
+# section. Nothing on Windows, which reads no manual pages.
 function(trellwick_man_page source)
     if(WIN32)
         return()
     endif()
     get_filename_component(page ${source} NAME_WLE)
     string(REGEX MATCH "[0-9]$" section ${page})
-    set(filled ${CMAKE_CURRENT_BINARY_DIR}/${page})
-    configure_file(${source} ${filled} @ONLY)
-    add_custom_command(OUTPUT ${filled}.gz
-        COMMAND gzip -9nc ${filled} > ${filled}.gz
-        DEPENDS ${filled}
-        COMMENT "Compressing the manual page ${page}")
-    add_custom_target(man_${page} ALL DEPENDS ${filled}.gz)
+    configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${page} @ONLY)
     include(GNUInstallDirs)
-    install(FILES ${filled}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+    trellwick_install_gzipped(${CMAKE_CURRENT_BINARY_DIR}/${page} ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()
