@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/type_choice.h"
+#include "trellwick_version.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -12,13 +13,11 @@ constexpr std::string_view kDescription =
     "Converts API macros into SCM macros for ASD version 2, as the Trellwick\n"
     "window does for the same inputs.";
 
+// The GNU form: the program, its package and version, then the copyright
+// and the licence.
 std::string version_text() {
-    return std::string(kProgramName) +
-           " (Trellwick) " TRELLWICK_VERSION "\n"
-           "Copyright (C) 2026 the Trellwick developers\n"
-           "License MIT: <https://opensource.org/license/mit>\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.";
+    return std::string(kProgramName) + " (Trellwick) " + kVersion + "\n" + kCopyright + "\n" +
+           kLicence + "\n" + kFreeSoftware;
 }
 
 // The captions in lines of at most 78 columns.

@@ -10,7 +10,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 echo "== plain build"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRELLWICK_TESTS=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 
@@ -27,7 +27,7 @@ echo "== Windows build, tests under Wine"
 "$root/scripts/test-windows.sh"
 
 echo "== Debian package"
-"$root/scripts/test-package.sh" "$root/build"
+"$root/scripts/test-package.sh"
 
 echo "== fuzzing"
 "$root/scripts/fuzz.sh"

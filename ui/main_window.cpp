@@ -2,6 +2,7 @@
 
 #include "locale_text/code_page.h"
 #include "settings/settings_file.h"
+#include "trellwick_version.h"
 #include "ui/bitmap_preview.h"
 #include "ui/form_binding.h"
 #include "ui/preferences_link.h"
@@ -202,8 +203,8 @@ void MainWindow::mnu_help_Click() {
         QStringLiteral("Trellwick"),
         QStringLiteral("A tool to convert API macros to SCM macros for ASD version 2"),
         QString(),
-        QStringLiteral("Copyright (C) 2026 the Trellwick developers"),
-        QStringLiteral("trellwick@users.noreply.example"),
+        QString::fromLatin1(kCopyright),
+        QString::fromLatin1(kLicence),
     };
     dialogs_.message(
         this, {lines.join(QStringLiteral("\r\n")), MessageIcon::Question, MessageButtons::Ok});

@@ -97,8 +97,8 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     click_menu("mnu_help");
     EXPECT_EQ(dialogs_.texts(), QStringList{"Trellwick\r\nA tool to convert API macros to SCM "
                                             "macros for ASD version 2\r\n\r\nCopyright (C) 2026 "
-                                            "the Trellwick developers\r\ntrellwick@users."
-                                            "noreply.example"});
+                                            "the Trellwick developers\r\nLicense MIT: "
+                                            "<https://opensource.org/licenses/MIT>."});
     const ShownMessage& help = dialogs_.messages.front();
     EXPECT_EQ(std::tuple(help.message.title, help.message.icon, help.message.buttons, help.parent),
               std::tuple("Trellwick", MessageIcon::Question, MessageButtons::Ok, window_.get()));
