@@ -12,7 +12,9 @@
 #include "files/text_file.h"
 
 #include <algorithm>
+#include <array>
 #include <system_error>
+#include <vector>
 
 namespace trellwick::cli {
 namespace {
@@ -32,6 +34,18 @@ std::optional<std::string> file_title(const fs::path& api) {
             name.replace_extension(".api");
     }
     return utf8_to_code_page(path_text(name));
+}
+
+// "user parameter 1 (%6)", or "user parameters 1 and 3 (%6 and %8)".
+std::string parameters_named(const std::vector<std::size_t>& indexes) {
+    std::string numbers, placeholders;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const char* joint = i == 0 ? "" : i + 1 == indexes.size() ? " and " : ", ";
+        numbers += joint + std::to_string(indexes[i] + 1);
+        placeholders += joint + ("%" + std::to_string(indexes[i] + 6));
+    }
+    return std::string(indexes.size() == 1 ? "user parameter " : "user parameters ") + numbers +
+           " (" + placeholders + ")";
 }
 
 class FileConversion {
@@ -128,13 +142,19 @@ void FileConversion::take_texts() {
         form_.opt_asd2t = given.type_index;
         form_.txt_typeother = given.type_other;
     }
+    // The user parameters used without a description, and with an empty one.
+    std::array<std::vector<std::size_t>, 2> lacking;
     for (std::size_t i = 0; i < form_.txt_up.size(); ++i) {
         const std::optional<std::string>& description = given.descriptions[i];
         form_.txt_up[i] = description.value_or("");
         if (report_.user_parameters[i] && (!description || description->empty()))
-            fail("user parameter " + std::to_string(i + 1) + " (%" + std::to_string(i + 6) +
-                 ") is used but has " + (description ? "an empty" : "no") + " description");
+            lacking[description ? 1 : 0].push_back(i);
     }
+    for (std::size_t empty = 0; empty < 2; ++empty)
+        if (!lacking[empty].empty())
+            fail(parameters_named(lacking[empty]) +
+                 (lacking[empty].size() == 1 ? " is used but has " : " are used but have ") +
+                 (empty ? "an empty description" : "no description"));
 }
 
 void FileConversion::write(LineReader& api) {
