@@ -81,7 +81,8 @@ bool LineReader::fill() {
         // Room for a chunk more; a line longer than the buffer doubles it.
         const std::size_t capacity = std::max(capacity_ * 2, size_ + kChunk);
         auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-        std::memcpy(larger.get(), buffer_.get(), size_);
+        if (size_ > 0)
+            std::memcpy(larger.get(), buffer_.get(), size_);
         buffer_ = std::move(larger);
         capacity_ = capacity;
     }
@@ -101,6 +102,8 @@ bool LineReader::fill() {
 // next LF, each found with memchr and kept until a line passes it, so that a
 // file with one kind of line end isn't searched for the other at every line.
 std::size_t LineReader::line_end(std::size_t from) {
+    if (from == size_) // nothing to search, perhaps not even a buffer yet
+        return size_;
     const auto next = [&](char c, std::size_t& kept) {
         if (kept != kUnknown && kept >= from)
             return kept;
