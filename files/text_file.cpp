@@ -41,26 +41,6 @@ private:
     std::string error_;
 };
 
-class MemorySource final : public ByteSource {
-public:
-    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-    bool read(char* buffer, std::size_t size, std::size_t& got) override {
-        got = std::min(size, bytes_.size() - offset_);
-        std::memcpy(buffer, bytes_.data() + offset_, got);
-        offset_ += got;
-        return true;
-    }
-    bool rewind() override {
-        offset_ = 0;
-        return true;
-    }
-    std::string error() const override { return {}; }
-
-private:
-    std::string bytes_;
-    std::size_t offset_ = 0;
-};
-
 } // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
@@ -249,10 +229,6 @@ OpenedWriter create_text_file(const std::filesystem::path& path) {
 
 std::string read_error(const LineReader& reader) {
     return "Cannot read " + reader.name() + ": " + reader.error();
-}
-
-std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
-    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
 }
 
 } // namespace trellwick

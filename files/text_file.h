@@ -18,7 +18,7 @@
 
 namespace trellwick {
 
-// Where a LineReader takes its bytes from: a file, or memory in tests.
+// Where a LineReader takes its bytes from: a file, or what a test makes.
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
@@ -124,7 +124,5 @@ std::unique_ptr<LineReader> read_open_file(UniqueFile file, std::string name);
 OpenedWriter create_text_file(const std::filesystem::path& path);
 // "Cannot read <name>: <error>" for a reader that failed.
 std::string read_error(const LineReader& reader);
-// A reader over bytes in memory.
-std::unique_ptr<LineReader> read_lines_from(std::string bytes);
 
 } // namespace trellwick

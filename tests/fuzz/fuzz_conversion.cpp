@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome == StepOutcome::Continued)
         outcome = user_parameters_step(form, host);
 
-    auto reader = read_lines_from(bytes);
+    auto reader = testing::read_lines_from(bytes);
     rename_lines(*reader);
     // The command line's two readings, with the work file's name in its
     // messages.
