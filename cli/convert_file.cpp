@@ -5,8 +5,8 @@
 #include "cli/standard_streams.h"
 #include "conversion/macro_types.h"
 #include "conversion/renaming.h"
+#include "conversion/scm_layout.h"
 #include "conversion/steps.h"
-#include "conversion/two_pass_conversion.h"
 #include "files/code_page_text.h"
 #include "files/file_access.h"
 #include "files/text_file.h"
@@ -67,6 +67,7 @@ private:
     std::unique_ptr<LineReader> open_macro();
     void take_survey();
     void take_texts();
+    std::string write_scm_file(LineReader& api, LineWriter& scm);
     void write(LineReader& api);
 
     const Job& job_;
@@ -157,11 +158,27 @@ void FileConversion::take_texts() {
                  (empty ? "an empty description" : "no description"));
 }
 
-void FileConversion::write(LineReader& api) {
+// The second reading, from the macro's first line again: the SCM file's
+// lines, written with the same code as the window's last two steps; a macro
+// that changed since the survey is refused.
+std::string FileConversion::write_scm_file(LineReader& api, LineWriter& scm) {
+    if (!api.rewind())
+        return read_error(api);
     const MacroTexts texts = macro_texts(form_);
+    write_header(scm, texts, size_line_);
+    const MacroSize size = write_parameters_and_body(survey_.usage(), texts, api, scm);
+    if (api.failed())
+        return read_error(api);
+    if (size != survey_.size())
+        return "Cannot finish " + display_path(scm.path()) + ": " + api.name() +
+               " changed while it was converted";
+    return scm.flush();
+}
+
+void FileConversion::write(LineReader& api) {
     if (job_.scm == "-") {
         LineWriter scm(standard_output_stream(), "standard output");
-        std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
+        std::string error = write_scm_file(api, scm);
         const std::string close_error = scm.close();
         if (!(error.empty() ? close_error : error).empty())
             fail(error.empty() ? close_error : error);
@@ -180,7 +197,7 @@ void FileConversion::write(LineReader& api) {
         return;
     }
     LineWriter scm(staged.file->take_stream(), target);
-    std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
+    std::string error = write_scm_file(api, scm);
     const std::string close_error = scm.close();
     if (error.empty())
         error = close_error;
