@@ -128,7 +128,7 @@ bool LineReader::read_line(std::string_view& line) {
     if (!read_raw_line(line))
         return false;
     if (filter_)
-        line = filter_(line);
+        line = filter_->filtered(line);
     return true;
 }
 
