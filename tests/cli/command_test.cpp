@@ -27,6 +27,9 @@ TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
         {"--type Hangar a b", "--type \"Hangar\" is no type caption; did you mean \"Hangars\"? "
                               "(a type of your own goes with --other-type)"},
         {"--type Trees --other-type Kiosks a b", "give --type or --other-type, not both"},
+        {"--type other,~please~specify: a b",
+         "--type \"other, please specify:\" is no type caption; did you mean \"Terminals\"? (a "
+         "type of your own goes with --other-type)"},
         {"--type Trees --bitmap= a b", "--bitmap must not be empty"},
         {"--type Trees --param 5=x a b", "--param takes N=TEXT with N from 1 to 4, not \"5=x\""},
         {"--type Trees --param 01=x a b", "--param takes N=TEXT with N from 1 to 4, not \"01=x\""},
@@ -47,7 +50,10 @@ TEST(CommandLine, WrongUsageExitsWithTwoNamingTheProblem) {
     };
     for (const auto& [line, problem] : rows) {
         SCOPED_TRACE(line);
-        const testing::CliRun run = testing::run_cli(testing::arguments(line, {}));
+        std::vector<std::string> arguments = testing::arguments(line, {});
+        for (std::string& argument : arguments) // "~" for a blank
+            std::replace(argument.begin(), argument.end(), '~', ' ');
+        const testing::CliRun run = testing::run_cli(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "trellwick-convert: " + problem +
                                "\nTry 'trellwick-convert --help' for more information.\n");

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <optional>
 
 #ifdef __linux__
 #include <unistd.h>
@@ -12,18 +13,27 @@
 namespace trellwick {
 namespace {
 
-// The lines read, each followed by CR LF, and their count.
-std::string joined_lines(LineReader& reader) {
+// The lines read, each followed by CR LF, and their count; also written, line
+// by line, to the file at `written`.
+std::string joined_lines(LineReader& reader, const std::filesystem::path& written = "") {
     std::string joined;
     std::string_view line;
     std::size_t count = 0;
-    for (; reader.read_line(line); ++count)
+    std::optional<LineWriter> writer;
+    if (!written.empty())
+        writer.emplace(open_file(written, true).release(), written);
+    for (; reader.read_line(line); ++count) {
         joined.append(line).append("\r\n");
+        if (writer)
+            writer->write_line(line);
+    }
     EXPECT_FALSE(reader.failed());
+    EXPECT_EQ(writer ? writer->close() : "", "");
     return joined + std::to_string(count);
 }
 
-TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewind) {
+TEST(LineReading, EveryLineEndAcrossTheBuffersAndAgainAfterRewindAndWrittenBack) {
+    testing::ScratchDir dir;
     const std::size_t chunk = 1 << 18; // the reader fills 256 KiB at a time
     const std::string odd{"\t x \0\xff\xe9 % ;\x7f  ", 15};
     const std::string x(chunk - 1, 'x');
@@ -48,7 +58,8 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewind) {
         auto reader = testing::read_lines_from(bytes);
         EXPECT_EQ(joined_lines(*reader), expected);
         ASSERT_TRUE(reader->rewind());
-        EXPECT_EQ(joined_lines(*reader), expected);
+        EXPECT_EQ(joined_lines(*reader, dir / "written"), expected);
+        EXPECT_EQ(testing::read_file(dir / "written"), lines); // across the writer's buffer too
     }
     // Many buffers of CR LF lines, then every kind of line end.
     std::string bytes, crlf;
