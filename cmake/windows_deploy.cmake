@@ -39,8 +39,16 @@ function(trellwick_deploy_windows target)
                 message(FATAL_ERROR "The compiler ${CMAKE_CXX_COMPILER} has no ${library} to "
                                     "install beside the programs")
             endif()
+            # Debian's runtime keeps its debugging sections, 22 MB of
+            # libstdc++-6.dll alone; the installed copy goes without them and
+            # without the symbols that nothing links against.
             get_filename_component(file ${file} REALPATH)
-            install(FILES ${file} DESTINATION ${bin})
+            file(COPY ${file} DESTINATION ${CMAKE_BINARY_DIR}/runtime)
+            if(CMAKE_STRIP)
+                execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
+                                        ${CMAKE_BINARY_DIR}/runtime/${library} COMMAND_ERROR_IS_FATAL ANY)
+            endif()
+            install(FILES ${CMAKE_BINARY_DIR}/runtime/${library} DESTINATION ${bin})
         endforeach()
     endif()
 endfunction()
