@@ -5,14 +5,16 @@
 #include "cli/standard_streams.h"
 #include "conversion/macro_types.h"
 #include "conversion/renaming.h"
+#include "conversion/scm_layout.h"
 #include "conversion/steps.h"
-#include "conversion/two_pass_conversion.h"
 #include "files/code_page_text.h"
 #include "files/file_access.h"
 #include "files/text_file.h"
 
 #include <algorithm>
+#include <array>
 #include <system_error>
+#include <vector>
 
 namespace trellwick::cli {
 namespace {
@@ -34,6 +36,18 @@ std::optional<std::string> file_title(const fs::path& api) {
     return utf8_to_code_page(path_text(name));
 }
 
+// "user parameter 1 (%6)", or "user parameters 1 and 3 (%6 and %8)".
+std::string parameters_named(const std::vector<std::size_t>& indexes) {
+    std::string numbers, placeholders;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        const char* joint = i == 0 ? "" : i + 1 == indexes.size() ? " and " : ", ";
+        numbers += joint + std::to_string(indexes[i] + 1);
+        placeholders += joint + ("%" + std::to_string(indexes[i] + 6));
+    }
+    return std::string(indexes.size() == 1 ? "user parameter " : "user parameters ") + numbers +
+           " (" + placeholders + ")";
+}
+
 class FileConversion {
 public:
     FileConversion(const Job& job, const ConversionSettings& settings)
@@ -53,6 +67,7 @@ private:
     std::unique_ptr<LineReader> open_macro();
     void take_survey();
     void take_texts();
+    std::string write_scm_file(LineReader& api, LineWriter& scm);
     void write(LineReader& api);
 
     const Job& job_;
@@ -128,20 +143,42 @@ void FileConversion::take_texts() {
         form_.opt_asd2t = given.type_index;
         form_.txt_typeother = given.type_other;
     }
+    // The user parameters used without a description, and with an empty one.
+    std::array<std::vector<std::size_t>, 2> lacking;
     for (std::size_t i = 0; i < form_.txt_up.size(); ++i) {
         const std::optional<std::string>& description = given.descriptions[i];
         form_.txt_up[i] = description.value_or("");
         if (report_.user_parameters[i] && (!description || description->empty()))
-            fail("user parameter " + std::to_string(i + 1) + " (%" + std::to_string(i + 6) +
-                 ") is used but has " + (description ? "an empty" : "no") + " description");
+            lacking[description ? 1 : 0].push_back(i);
     }
+    for (std::size_t empty = 0; empty < 2; ++empty)
+        if (!lacking[empty].empty())
+            fail(parameters_named(lacking[empty]) +
+                 (lacking[empty].size() == 1 ? " is used but has " : " are used but have ") +
+                 (empty ? "an empty description" : "no description"));
+}
+
+// The second reading, from the macro's first line again: the SCM file's
+// lines, written with the same code as the window's last two steps; a macro
+// that changed since the survey is refused.
+std::string FileConversion::write_scm_file(LineReader& api, LineWriter& scm) {
+    if (!api.rewind())
+        return read_error(api);
+    const MacroTexts texts = macro_texts(form_);
+    write_header(scm, texts, size_line_);
+    const MacroSize size = write_parameters_and_body(survey_.usage(), texts, api, scm);
+    if (api.failed())
+        return read_error(api);
+    if (size != survey_.size())
+        return "Cannot finish " + display_path(scm.path()) + ": " + api.name() +
+               " changed while it was converted";
+    return scm.flush();
 }
 
 void FileConversion::write(LineReader& api) {
-    const MacroTexts texts = macro_texts(form_);
     if (job_.scm == "-") {
         LineWriter scm(standard_output_stream(), "standard output");
-        std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
+        std::string error = write_scm_file(api, scm);
         const std::string close_error = scm.close();
         if (!(error.empty() ? close_error : error).empty())
             fail(error.empty() ? close_error : error);
@@ -160,7 +197,7 @@ void FileConversion::write(LineReader& api) {
         return;
     }
     LineWriter scm(staged.file->take_stream(), target);
-    std::string error = write_scm_file(api, survey_, size_line_, texts, scm);
+    std::string error = write_scm_file(api, scm);
     const std::string close_error = scm.close();
     if (error.empty())
         error = close_error;

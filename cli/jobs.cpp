@@ -123,8 +123,10 @@ Jobs jobs_from_files(const Options& options, const GivenTexts& texts) {
             }
             for (const fs::path& relative : found) {
                 result.jobs.push_back(job_for(
-                    path / relative,
-                    scm_name(output_dir ? *output_dir / relative : path / relative), texts));
+                    (path / relative).lexically_normal(),
+                    scm_name(
+                        (output_dir ? *output_dir / relative : path / relative).lexically_normal()),
+                    texts));
                 // The subfolders are mirrored under the output folder.
                 result.jobs.back().make_folders = output_dir && relative.has_parent_path();
             }

@@ -15,9 +15,7 @@ std::string_view Renaming::renamed_line(std::string_view line) {
 }
 
 void rename_lines(LineReader& reader) {
-    reader.filter_lines([renaming = Renaming()](std::string_view line) mutable {
-        return renaming.renamed_line(line);
-    });
+    reader.filter_lines(std::make_unique<Renaming>());
 }
 
 OpenedReader open_api_macro(const std::filesystem::path& path) {

@@ -3,6 +3,7 @@
 // The placeholder renaming of the Convert step: the API macro's numbered
 // placeholders ("%1 " to "%14 ", "%6=" to "%9=") become named placeholders.
 
+#include "files/text_file.h"
 #include "replace_all.h"
 
 #include <array>
@@ -11,9 +12,6 @@
 #include <string_view>
 
 namespace trellwick {
-
-class LineReader;
-struct OpenedReader;
 
 // The 18 pairs of an API token and its named token, in the order they are
 // applied. Each token includes the blank or "=" that follows the number, so
@@ -40,12 +38,13 @@ inline constexpr std::array<Replacement, 18> kRenamingTable{{
 }};
 
 // Renames API lines one after another, keeping its room between them.
-class Renaming {
+class Renaming final : public LineFilter {
 public:
     // The line with each pair in turn replacing every occurrence of its API
     // token in what the pairs before it left: the line itself when it holds no
     // "%", otherwise a view valid until the next call.
     std::string_view renamed_line(std::string_view line);
+    std::string_view filtered(std::string_view line) override { return renamed_line(line); }
 
 private:
     std::string renamed_;

@@ -41,26 +41,6 @@ private:
     std::string error_;
 };
 
-class MemorySource final : public ByteSource {
-public:
-    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-    bool read(char* buffer, std::size_t size, std::size_t& got) override {
-        got = std::min(size, bytes_.size() - offset_);
-        std::memcpy(buffer, bytes_.data() + offset_, got);
-        offset_ += got;
-        return true;
-    }
-    bool rewind() override {
-        offset_ = 0;
-        return true;
-    }
-    std::string error() const override { return {}; }
-
-private:
-    std::string bytes_;
-    std::size_t offset_ = 0;
-};
-
 } // namespace
 
 LineReader::LineReader(std::unique_ptr<ByteSource> source, std::string name)
@@ -81,7 +61,8 @@ bool LineReader::fill() {
         // Room for a chunk more; a line longer than the buffer doubles it.
         const std::size_t capacity = std::max(capacity_ * 2, size_ + kChunk);
         auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-        std::memcpy(larger.get(), buffer_.get(), size_);
+        if (size_ > 0)
+            std::memcpy(larger.get(), buffer_.get(), size_);
         buffer_ = std::move(larger);
         capacity_ = capacity;
     }
@@ -101,6 +82,8 @@ bool LineReader::fill() {
 // next LF, each found with memchr and kept until a line passes it, so that a
 // file with one kind of line end isn't searched for the other at every line.
 std::size_t LineReader::line_end(std::size_t from) {
+    if (from == size_) // nothing to search, perhaps not even a buffer yet
+        return size_;
     const auto next = [&](char c, std::size_t& kept) {
         if (kept != kUnknown && kept >= from)
             return kept;
@@ -145,7 +128,7 @@ bool LineReader::read_line(std::string_view& line) {
     if (!read_raw_line(line))
         return false;
     if (filter_)
-        line = filter_(line);
+        line = filter_->filtered(line);
     return true;
 }
 
@@ -246,10 +229,6 @@ OpenedWriter create_text_file(const std::filesystem::path& path) {
 
 std::string read_error(const LineReader& reader) {
     return "Cannot read " + reader.name() + ": " + reader.error();
-}
-
-std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
-    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
 }
 
 } // namespace trellwick

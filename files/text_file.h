@@ -11,14 +11,13 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace trellwick {
 
-// Where a LineReader takes its bytes from: a file, or memory in tests.
+// Where a LineReader takes its bytes from: a file, or what a test makes.
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
@@ -29,18 +28,22 @@ public:
     virtual std::string error() const = 0;
 };
 
+// Makes each line that a LineReader reads into the line it hands out.
+class LineFilter {
+public:
+    virtual ~LineFilter() = default;
+    // The line made of `line`, valid until the next call.
+    virtual std::string_view filtered(std::string_view line) = 0;
+};
+
 class LineReader {
 public:
-    // Makes each line into the line handed out, which stays valid until the
-    // filter's next call.
-    using LineFilter = std::function<std::string_view(std::string_view line)>;
-
     explicit LineReader(std::unique_ptr<ByteSource> source, std::string name = {});
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
     // From now on each line passes through `filter` before it is handed out.
-    void filter_lines(LineFilter filter) { filter_ = std::move(filter); }
+    void filter_lines(std::unique_ptr<LineFilter> filter) { filter_ = std::move(filter); }
 
     // The next line, as a view valid until the next read; false at the end of
     // the input or after a read error, which error() then describes.
@@ -62,7 +65,7 @@ private:
 
     std::unique_ptr<ByteSource> source_;
     std::string name_;
-    LineFilter filter_;
+    std::unique_ptr<LineFilter> filter_;
     // Not cleared when made: a small file's conversion would clear more bytes
     // than it reads.
     std::unique_ptr<char[]> buffer_;
@@ -124,7 +127,5 @@ std::unique_ptr<LineReader> read_open_file(UniqueFile file, std::string name);
 OpenedWriter create_text_file(const std::filesystem::path& path);
 // "Cannot read <name>: <error>" for a reader that failed.
 std::string read_error(const LineReader& reader);
-// A reader over bytes in memory.
-std::unique_ptr<LineReader> read_lines_from(std::string bytes);
 
 } // namespace trellwick

@@ -79,7 +79,7 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
         std::string scm;     // part of DIR/house.scm
     };
     const std::string kTrailer = "\r\n\r\n; Macro converted using Trellwick by Holmvard\r\n\r\n";
-    const std::string kParams = "house.api=a %4 %6 %8=1 ; %7 \r\n";
+    const std::string kParams = "house.api=a %4 %6 %7=2 %8=1 %9 ; %7 \r\n";
     // "^" in `err` stands for a separator that the program puts in itself.
     const Row rows[] = {
         {"other type and code page texts", "p.api=Points( 0\r\n3 0 4 )\r\nx %4 %9=2 \r\n",
@@ -107,9 +107,9 @@ TEST(CommandLine, ConversionsRefusalsAndFaultsLeaveOnlyWhatTheyShould) {
          ";Scale=1, \\\r\n;\\\r\n;\\" + kTrailer + "x %1 \r\n"},
         {"descriptions missing and empty", kParams,
          "--type Trees --param 3= DIR/house.api DIR/house.scm", 1,
-         "trellwick-convert: DIR/house.api: user parameter 1 (%6) is used but has no "
-         "description\ntrellwick-convert: DIR/house.api: user parameter 3 (%8) is used but has "
-         "an empty description\n",
+         "trellwick-convert: DIR/house.api: user parameters 1, 2 and 4 (%6, %7 and %9) are used "
+         "but have no description\ntrellwick-convert: DIR/house.api: user parameter 3 (%8) is "
+         "used but has an empty description\n",
          "d house.api", "(none)"},
         {"destination is the API file", "hard.scm@house.api",
          "--type Trees --force DIR/house.api DIR/d/../hard.scm", 1,

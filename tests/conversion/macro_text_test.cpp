@@ -4,6 +4,7 @@
 #include "conversion/macro_survey.h"
 #include "conversion/numbering.h"
 #include "conversion/renaming.h"
+#include "file_test_support.h"
 #include "files/text_file.h"
 
 #include <algorithm>
@@ -123,7 +124,7 @@ TEST(SizeLine, FromTheExtentAndTheReferenceScale) {
         std::string text = row.lines;
         std::replace(text.begin(), text.end(), '|', '\n');
         MacroSurvey survey(row.decimal_comma ? NumericLocale{',', '.'} : NumericLocale{});
-        ASSERT_EQ(survey.read(*read_lines_from(text)), "");
+        ASSERT_EQ(survey.read(*testing::read_lines_from(text)), "");
         const Extent extent = survey.extent();
         const auto written = survey.size_line(extent, "SRC");
         const std::string last_line = row.lines.substr(row.lines.rfind('|') + 1);

@@ -45,7 +45,7 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewind) {
     for (const auto& [bytes, lines] : rows) {
         SCOPED_TRACE(bytes.substr(0, 20) + " of " + std::to_string(bytes.size()));
         const std::string expected = lines + std::to_string(std::ranges::count(lines, '\n'));
-        auto reader = read_lines_from(bytes);
+        auto reader = testing::read_lines_from(bytes);
         EXPECT_EQ(joined_lines(*reader), expected);
         ASSERT_TRUE(reader->rewind());
         EXPECT_EQ(joined_lines(*reader), expected);
@@ -56,7 +56,7 @@ TEST(LineReading, EveryLineEndAcrossTheReadBufferAndAgainAfterRewind) {
         bytes += std::to_string(i) + (i < 200'000 ? "\r\n" : i % 2 ? "\r" : "\n");
         crlf += std::to_string(i) + "\r\n";
     }
-    EXPECT_EQ(joined_lines(*read_lines_from(bytes)), crlf + "300000");
+    EXPECT_EQ(joined_lines(*testing::read_lines_from(bytes)), crlf + "300000");
 }
 
 // A read error ends the reading after the lines read before it, and stays;

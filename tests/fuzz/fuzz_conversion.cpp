@@ -1,16 +1,15 @@
 // Any bytes as an API macro, converted twice: by the window's three steps
-// through the work file, and by the command line's two readings of the API
-// macro. Both must write the same SCM bytes and show the same warnings and
-// errors, and the SCM file ends every line in CR LF, with a body line for each
-// line of the work file.
+// through the work file, and as trellwick-convert converts it, reading the
+// API macro twice. Both must write the same SCM bytes, stop or fall back to
+// the 10 by 10 size alike, and the SCM file ends every line in CR LF, with a
+// body line for each line of the work file.
 
+#include "cli/convert_file.h"
 #include "conversion/messages.h"
-#include "conversion/renaming.h"
 #include "conversion/steps.h"
-#include "conversion/two_pass_conversion.h"
 #include "conversion_test_support.h"
-#include "files/text_file.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace trellwick;
@@ -36,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const NumericLocale locale = size % 2 ? NumericLocale{',', '.'} : NumericLocale{'.', ','};
     const auto window_scm = scratch / "window.scm";
-    const auto two_pass_scm = scratch / "two_pass.scm";
+    const auto command_line_scm = scratch / "command_line.scm";
     testing::write_file(scratch / "in.api", bytes);
     std::filesystem::remove(window_scm);
 
@@ -56,38 +55,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StepOutcome outcome = macro_information_step(form, host, environment);
     if (outcome == StepOutcome::Continued)
         outcome = user_parameters_step(form, host);
+    const bool fell_back = std::find(host.warnings.begin(), host.warnings.end(),
+                                     kSizeFallbackMessage) != host.warnings.end();
 
-    auto reader = read_lines_from(bytes);
-    rename_lines(*reader);
-    // The command line's two readings, with the work file's name in its
-    // messages.
-    MacroSurvey survey(locale);
-    if (!survey.read(*reader).empty())
+    // The command line with the window's texts.
+    cli::Job job{scratch / "in.api", command_line_scm, "in.api", {}, {}, false};
+    job.texts.type_index = *form.opt_asd2t;
+    job.texts.type_other = form.txt_typeother;
+    job.texts.name = form.txt_name;
+    job.texts.bitmap = form.txt_bmp;
+    for (auto& description : job.texts.descriptions)
+        description = "Color1";
+    const cli::MacroReport report = convert_file(job, {true, false, locale});
+
+    // Only a reference point that can't be read stops a conversion, and then
+    // nothing is written.
+    const bool stopped = outcome == StepOutcome::Stopped;
+    if (stopped != !report.errors.empty() || fell_back != (report.size_form == "10 by 10") ||
+        form.work_in || form.scm_out)
         std::abort();
-    const Extent extent = survey.extent();
-    std::vector<std::string> messages;
-    if (extent.fell_back)
-        messages.emplace_back(kSizeFallbackMessage);
-    const MacroSurvey::SizeLine size_line =
-        survey.size_line(extent, display_path(scratch / "macro.temp"));
-    if (!size_line.error.empty()) {
-        // Only a reference point that can't be read stops this conversion,
-        // and then nothing is written.
-        messages.push_back(size_line.error);
-        if (outcome != StepOutcome::Stopped || std::filesystem::exists(window_scm) ||
-            form.work_in || form.scm_out || messages != host.warnings)
+    if (stopped) {
+        if (std::filesystem::exists(window_scm) || std::filesystem::exists(command_line_scm))
             std::abort();
         return 0;
     }
-    const MacroTexts texts = macro_texts(form);
-    LineWriter writer(open_file(two_pass_scm, true).release(), two_pass_scm);
-    if (!write_scm_file(*reader, survey, size_line.line, texts, writer).empty() ||
-        !writer.close().empty())
-        std::abort();
     const std::string scm = testing::read_file(window_scm);
-    if (outcome != StepOutcome::Finished || messages != host.warnings ||
-        scm != testing::read_file(two_pass_scm) ||
+    if (outcome != StepOutcome::Finished || scm != testing::read_file(command_line_scm) ||
         crlf_line_count(scm) != crlf_line_count(testing::read_file(scratch / "macro.temp")) + 9)
         std::abort();
+    std::filesystem::remove(command_line_scm);
     return 0;
 }

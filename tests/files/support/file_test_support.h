@@ -5,6 +5,7 @@
 // on the size of written files.
 
 #include "files/file_access.h"
+#include "files/text_file.h"
 
 #ifdef __linux__
 #include <csignal>
@@ -138,6 +139,29 @@ private:
     rlimit saved_{};
 };
 #endif
+
+// A reader of lines over bytes in memory.
+inline std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
+    class MemorySource final : public ByteSource {
+    public:
+        explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+        bool read(char* buffer, std::size_t size, std::size_t& got) override {
+            got = bytes_.copy(buffer, size, offset_);
+            offset_ += got;
+            return true;
+        }
+        bool rewind() override {
+            offset_ = 0;
+            return true;
+        }
+        std::string error() const override { return {}; }
+
+    private:
+        std::string bytes_;
+        std::size_t offset_ = 0;
+    };
+    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
+}
 
 // LC_ALL set to `locale` while it lives (the number format of the program
 // follows it, except on Windows), and as it was before afterwards.
