@@ -23,8 +23,8 @@ QStringDecoder make_decoder() {
 std::optional<std::string> to_code_page(const QString& text) {
 #ifdef Q_OS_WIN
     // Qt's converter for the ANSI code page writes a look-alike for a
-    // character that the code page lacks (an "a" for an a with a macron); the file
-    // helpers' conversion refuses it.
+    // character that the code page lacks (an "a" for an a with a macron);
+    // the file helpers' conversion refuses it.
     return utf8_to_code_page(text.toStdString());
 #else
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
