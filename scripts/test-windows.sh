@@ -87,23 +87,29 @@ mkdir -p "$WINEPREFIX"
 # The test programs find Qt and the MinGW runtime through Wine's search path;
 # the window tests draw offscreen, with the DejaVu fonts. Wine passes the
 # WINEQT_ variables on as QT_ ones.
-mapfile -t tests < <(cd "$build" && find tests -name '*_tests.exe' | sort)
-[ ${#tests[@]} -gt 0 ] || fail "no test programs in $build/tests"
+mapfile -t tests <"$build/test_programs.txt"
+[ ${#tests[@]} -gt 0 ] || fail "no test programs in $build/test_programs.txt"
 runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 threads="$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")"
 failed=0
 summary=()
-for test in "${tests[@]}"; do
-    echo "== $test under Wine"
-    status=0
+run_test() { # NAME PROGRAM [ARGUMENT...], with the environment given before it
+    echo "== $1 under Wine"
+    local status=0 count
     WINEPATH="Z:$qt/bin;Z:$runtime;Z:$threads" WINEQT_QPA_PLATFORM=offscreen \
         WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' \
-        timeout 600 "$wine" "$build/$test" --gtest_brief=1 >"$build/test.log" 2>&1 || status=$?
+        timeout 600 "$wine" "${@:2}" --gtest_brief=1 >"$build/test.log" 2>&1 || status=$?
     cat "$build/test.log"
     count="$(sed -n 's/^\[==========\] \([0-9]*\) tests\? from .*/\1/p' "$build/test.log")"
-    summary+=("$(basename "$test" .exe): ${count:-?} tests$([ "$status" = 0 ] || echo ", FAILED")")
+    summary+=("$1: ${count:-?} tests$([ "$status" = 0 ] || echo ", FAILED")")
     [ "$status" = 0 ] || failed=1
+}
+for test in "${tests[@]}"; do
+    run_test "$(basename "$test" .exe)" "$test"
 done
+# The preview once more at a scale factor of 2, as ctest runs it.
+WINEQT_SCALE_FACTOR=2 run_test "ui_tests at scale factor 2" "$build/tests/ui/ui_tests.exe" \
+    --gtest_filter='BitmapPreviewTest.*'
 printf '%s\n' "Test programs run under Wine:" "${summary[@]/#/  }"
 [ "$failed" = 0 ] || fail "a test program failed under Wine"
 stop_wine
