@@ -252,26 +252,17 @@ TEST_F(PreferencesWindowTest, FoldersAreTheIconThemes) {
 // isn't the first.
 TEST_F(PreferencesWindowTest, DriveListStartsOnTheWorkingDirectorysVolume) {
 #ifdef _WIN32
-    // The drive letters, C: first; under Wine the test program is on Z:, the
-    // build machine's root.
-    const QString drive = QCoreApplication::applicationDirPath().left(3);
-    if (drive == root())
-        GTEST_SKIP() << "the test program is on the first drive here";
-    ASSERT_TRUE(QDir::setCurrent(QCoreApplication::applicationDirPath()));
-    const PreferencesWindow window(dialogs_, settings_);
-    const auto* drives = window.findChild<QComboBox*>("Drive1");
-    EXPECT_EQ(drives->currentData(), drive);
-    EXPECT_EQ(drives->currentText().left(3) + '|' + drives->itemData(0).toString() + '|' +
-                  drives->itemText(0).left(3),
-              native(drive) + "|C:/|C:\\");
+    // A drive letter after C:, as Wine's Z: (the build machine's root) that holds the test.
+    const QString directory = QCoreApplication::applicationDirPath(), volume = directory.left(3);
 #else
     QTemporaryDir shm("/dev/shm/trellwick-XXXXXX");
-    if (!shm.isValid() || QStorageInfo(shm.path()).rootPath() != "/dev/shm")
-        GTEST_SKIP() << "/dev/shm is no volume of its own here";
-    ASSERT_TRUE(QDir::setCurrent(shm.path()));
-    const PreferencesWindow window(dialogs_, settings_);
-    EXPECT_EQ(window.findChild<QComboBox*>("Drive1")->currentData(), "/dev/shm");
+    const QString directory = shm.path(), volume = "/dev/shm";
 #endif
+    if (directory.isEmpty() || volume == root() || QStorageInfo(directory).rootPath() != volume)
+        GTEST_SKIP() << volume.toStdString() << " is no volume of its own here";
+    ASSERT_TRUE(QDir::setCurrent(directory));
+    const PreferencesWindow window(dialogs_, settings_);
+    EXPECT_EQ(window.findChild<QComboBox*>("Drive1")->currentData(), volume);
 }
 
 } // namespace

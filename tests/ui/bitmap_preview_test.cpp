@@ -103,12 +103,8 @@ TEST_F(BitmapPreviewTest, DamagedPictureShowsNothing) {
     QByteArray bitmap, png, jpeg;
     for (const auto& [bytes, format] : {std::pair{&bitmap, "BMP"}, {&png, "PNG"}, {&jpeg, "JPG"}}) {
 #ifdef _WIN32
-        // The Qt that the Windows build is tested with has no JPEG plugin: a
-        // JPEG file's first bytes stand for the cut one.
-        if (bytes == &jpeg) {
-            jpeg = QByteArray("\xff\xd8\xff\xe0\0\x10JFIF\0\1\1", 13);
+        if (bytes == &jpeg) // the Qt of the Windows tests has no JPEG plugin: the cut file is empty
             continue;
-        }
 #endif
         QBuffer buffer(bytes);
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format));
