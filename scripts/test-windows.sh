@@ -139,7 +139,8 @@ stop_wine
 
 # The unzipped trellwick.exe in a virtual display, on the windows platform.
 rm -f "$build/display"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$build/display" 2>/dev/null &
+# No reset when its last client leaves, which a program that ends is.
+Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -noreset 4>"$build/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$build/display" ] && break
