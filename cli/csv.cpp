@@ -7,9 +7,11 @@ std::string csv_row(const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string& field = fields[i];
         row += i == 0 ? "" : ",";
-        // A row of one empty field is quoted, to stay apart from an empty line.
+        // A row of one empty field is quoted, to stay apart from an empty
+        // line, and so is a field that starts like a byte-order mark.
         const bool alone_empty = fields.size() == 1 && field.empty();
-        if (!alone_empty && field.find_first_of(",\"\r\n") == std::string::npos) {
+        if (!alone_empty && !field.starts_with("\xEF\xBB\xBF") &&
+            field.find_first_of(",\"\r\n") == std::string::npos) {
             row += field;
             continue;
         }

@@ -42,6 +42,11 @@ TEST(Csv, FieldsAsSpreadsheetsQuoteThem) {
     EXPECT_EQ(cli::csv_row({"plain", "a,b", "say \"hi\"", "", "x\ny"}),
               "plain,\"a,b\",\"say \"\"hi\"\"\",,\"x\ny\"\r\n");
     EXPECT_EQ(cli::csv_row({""}), "\"\"\r\n");
+    EXPECT_EQ(cli::csv_row({"\xEF\xBB\xBF"
+                            "a",
+                            "b"}),
+              "\"\xEF\xBB\xBF"
+              "a\",b\r\n");
 }
 
 TEST(Manifest, SurveyWritesItAndEachRowConvertsWithItsOwnTexts) {
