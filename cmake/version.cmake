@@ -49,3 +49,25 @@ function(trellwick_man_page source)
     include(GNUInstallDirs)
     trellwick_install_gzipped(${CMAKE_CURRENT_BINARY_DIR}/${page} ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()
+
+# trellwick_version_resource(<target> <name>.rc.in): on Windows, the version
+# resource with this version filled in (@PROJECT_VERSION@ as text and
+# @TRELLWICK_VERSION_NUMBERS@ as the four numbers, "1.02" as 1,2,0,0),
+# compiled into the target. Nothing elsewhere.
+function(trellwick_version_resource target source)
+    if(NOT WIN32)
+        return()
+    endif()
+    set(numbers "")
+    foreach(part MAJOR MINOR PATCH TWEAK)
+        string(REGEX REPLACE "^0+([0-9])" "\\1" number "${PROJECT_VERSION_${part}}")
+        if(number STREQUAL "")
+            set(number 0)
+        endif()
+        list(APPEND numbers ${number})
+    endforeach()
+    list(JOIN numbers "," TRELLWICK_VERSION_NUMBERS)
+    get_filename_component(name ${source} NAME_WLE)
+    configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${name} @ONLY)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name})
+endfunction()

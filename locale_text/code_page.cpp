@@ -1,18 +1,14 @@
 #include "locale_text/code_page.h"
 
+#ifdef _WIN32
+#include "files/code_page_text.h"
+#endif
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace trellwick {
 namespace {
-
-QStringEncoder make_encoder() {
-#ifdef Q_OS_WIN
-    return QStringEncoder(QStringConverter::System, QStringConverter::Flag::Stateless);
-#else
-    return QStringEncoder("windows-1252", QStringConverter::Flag::Stateless);
-#endif
-}
 
 QStringDecoder make_decoder() {
 #ifdef Q_OS_WIN
@@ -25,11 +21,18 @@ QStringDecoder make_decoder() {
 } // namespace
 
 std::optional<std::string> to_code_page(const QString& text) {
-    QStringEncoder encoder = make_encoder();
+#ifdef Q_OS_WIN
+    // Qt's converter for the ANSI code page writes a look-alike for a
+    // character that the code page lacks (an "a" for an a with a macron);
+    // the file helpers' conversion refuses it.
+    return utf8_to_code_page(text.toStdString());
+#else
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError() || !encoder.isValid())
         return std::nullopt;
     return bytes.toStdString();
+#endif
 }
 
 QString from_code_page(std::string_view bytes) {

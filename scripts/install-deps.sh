@@ -16,8 +16,9 @@ elif [ "${1:-}" != run ]; then
                locales-all
                # the fuzzers
                clang libclang-rt-dev
-               # the Windows cross build and its tests under Wine
-               g++-mingw-w64-x86-64-posix googletest wine64
+               # the Windows cross build, its tests under Wine (offscreen with the
+               # DejaVu fonts) and its windows driven in a virtual display
+               g++-mingw-w64-x86-64-posix googletest wine64 fonts-dejavu-core xdotool
                # the Debian package and its checks
                dpkg-dev file desktop-file-utils appstream lintian)
 fi

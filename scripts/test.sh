@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Trellwick and runs every test: once in a
 # plain build and once built with AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the standard-library parts' tests built for Windows under Wine, then the
-# Debian package's check, then the fuzzers. Any failing test or sanitizer
+# then the whole tree built for Windows: its tests, its ZIP and its window
+# under Wine; then the Debian package's check, then the fuzzers. Any failing test or sanitizer
 # report makes it exit non-zero.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,7 +23,7 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
 
-echo "== Windows build, tests under Wine"
+echo "== Windows build: tests, ZIP and window under Wine"
 "$root/scripts/test-windows.sh"
 
 echo "== Debian package"

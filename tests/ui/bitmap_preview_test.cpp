@@ -56,8 +56,10 @@ TEST_F(BitmapPreviewTest, ShowsWhatCanBeShown) {
         EXPECT_EQ(colours(shown.toImage()) == 2, sharp) << name;
     }
     EXPECT_EQ(control<QLabel>("pic_bmp")->alignment(), Qt::AlignCenter); // narrow or wide pictures
-    type("txt_scm", "/house.scm");                                       // the root directory
-    type("txt_bmp", path("scm/small.bmp").mid(1));
+    const QString bitmap = path("scm/small.bmp");
+    const qsizetype root = bitmap.indexOf(QDir::separator()) + 1; // "/" or "C:\"
+    type("txt_scm", bitmap.left(root) + "house.scm");             // the root directory
+    type("txt_bmp", bitmap.mid(root));
     EXPECT_EQ(preview(), QSize(258, 129));
     type("txt_scm", "house.scm"); // no directory: nothing is shown
     type("txt_bmp", "small.bmp");
@@ -100,6 +102,10 @@ TEST_F(BitmapPreviewTest, DamagedPictureShowsNothing) {
     picture.fill(qRgb(200, 40, 40));
     QByteArray bitmap, png, jpeg;
     for (const auto& [bytes, format] : {std::pair{&bitmap, "BMP"}, {&png, "PNG"}, {&jpeg, "JPG"}}) {
+#ifdef _WIN32
+        if (bytes == &jpeg) // the Qt of the Windows tests has no JPEG plugin: the cut file is empty
+            continue;
+#endif
         QBuffer buffer(bytes);
         ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, format));
     }

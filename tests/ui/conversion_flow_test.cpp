@@ -63,6 +63,7 @@ TEST_F(MainWindowFlowTest, StepChecksWarnAndKeepTheStep) {
         EXPECT_EQ(step(), row.up1 ? 3 : 2);
         EXPECT_EQ(read_file("scm/sign.scm").count('\n'), row.up1 ? 3 : 0);
         dialogs_.messages.clear();
+        window_.reset(); // which may hold the file open, and Windows removes no open file
         QFile::remove(path("scm/sign.scm"));
     }
 }
@@ -154,12 +155,13 @@ TEST_F(MainWindowFlowTest, TypedPathsProposeFromTheApiMacroUntilAChooserIsUsed) 
     };
     const Row rows[] = {
         {"api/house.api", nullptr, "house|house.bmp"},
+        {"api/h\u00e4us\u20ac.api", nullptr, "h\u00e4us\u20ac|h\u00e4us\u20ac.bmp"}, // code page
         {"api/my.tower.api", nullptr, "my|my.tower.bmp"},
         {"api/kiosk", nullptr, "kiosk|my.tower.bmp"}, // no ".api": the bitmap stays
         {"api/house.api", "scm/depot.scm", "depot|depot.bmp"},
         {"api/my.tower.api", nullptr, "depot|depot.bmp"},
     };
-    for (const char* name : {"house.api", "my.tower.api", "kiosk"})
+    for (const char* name : {"house.api", "h\u00e4us\u20ac.api", "my.tower.api", "kiosk"})
         write_file(QString("api/") + name, "EndA\r\n");
     start();
     for (const Row& row : rows) {

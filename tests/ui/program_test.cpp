@@ -32,7 +32,8 @@ TEST(Program, EndsWhenTheWindowItStartedWithIsClosed) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         program.setProcessEnvironment(environment);
-        program.start(TRELLWICK_WINDOW_DRIVER, {});
+        // As text: on Windows its lines end in CR LF.
+        program.start(TRELLWICK_WINDOW_DRIVER, {}, QIODevice::ReadWrite | QIODevice::Text);
         // Ample for a start under the sanitizers; a program left running never ends.
         const bool ended = program.waitForFinished(20000);
         if (!ended)

@@ -93,7 +93,12 @@ TEST_F(MainWindowStartTest, ControlsStandWhereTheLayoutPutsThem) {
     const auto* types = window_->findChild<QButtonGroup*>("opt_asd2t");
     EXPECT_EQ(types ? types->buttons().size() : 0, 17);
     EXPECT_EQ(control("Label9")->font().pointSizeF(), 7.5); // made smaller to fit
+#ifdef _WIN32
+    // The caption's line is two pixels shorter in Qt's Windows font engine.
+    EXPECT_EQ(control("frm_up")->contentsRect().top(), 13);
+#else
     EXPECT_EQ(control("frm_up")->contentsRect().top(), 15); // the caption stands on the border
+#endif
     click_menu("mnu_help");
     EXPECT_EQ(dialogs_.texts(), QStringList{"Trellwick\r\nA tool to convert API macros to SCM "
                                             "macros for ASD version 2\r\n\r\nCopyright (C) 2026 "

@@ -32,7 +32,10 @@ protected:
         QDir::setCurrent(QDir::tempPath());
     }
 
-    QString path(const QString& name) const { return QDir(temp_.path()).filePath(name); }
+    // In the platform's separators, as a user types or a chooser gives them.
+    QString path(const QString& name) const {
+        return QDir::toNativeSeparators(QDir(temp_.path()).filePath(name));
+    }
     void write_file(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -46,9 +49,9 @@ protected:
     // test's directory, api/ and scm/.
     MainWindow& start(bool settings = true) {
         if (settings)
-            write_file(
-                "quorvel.ini",
-                (temp_.path() + "\r\n" + path("api") + "\r\n" + path("scm") + "\r\n").toUtf8());
+            write_file("quorvel.ini", (QDir::toNativeSeparators(temp_.path()) + "\r\n" +
+                                       path("api") + "\r\n" + path("scm") + "\r\n")
+                                          .toUtf8());
         window_ = std::make_unique<MainWindow>(settings_, dialogs_);
         window_->start();
         return *window_;
