@@ -60,10 +60,7 @@ public:
     MacroReport run();
 
 private:
-    bool fail(std::string problem) {
-        report_.errors.push_back(std::move(problem));
-        return false;
-    }
+    void fail(std::string problem) { report_.errors.push_back(std::move(problem)); }
     std::unique_ptr<LineReader> open_macro();
     void take_survey();
     void take_texts();

@@ -140,27 +140,12 @@ private:
 };
 #endif
 
-// A reader of lines over bytes in memory.
-inline std::unique_ptr<LineReader> read_lines_from(std::string bytes) {
-    class MemorySource final : public ByteSource {
-    public:
-        explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-        bool read(char* buffer, std::size_t size, std::size_t& got) override {
-            got = bytes_.copy(buffer, size, offset_);
-            offset_ += got;
-            return true;
-        }
-        bool rewind() override {
-            offset_ = 0;
-            return true;
-        }
-        std::string error() const override { return {}; }
-
-    private:
-        std::string bytes_;
-        std::size_t offset_ = 0;
-    };
-    return std::make_unique<LineReader>(std::make_unique<MemorySource>(std::move(bytes)), "memory");
+// A reader of lines over bytes, kept in an unnamed temporary file.
+inline std::unique_ptr<LineReader> read_lines_from(const std::string& bytes) {
+    UniqueFile file(std::tmpfile());
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    std::rewind(file.get());
+    return read_open_file(std::move(file), "memory");
 }
 
 // LC_ALL set to `locale` while it lives (the number format of the program
