@@ -1,5 +1,5 @@
-#include "files/text_file.h"
 #include "file_test_support.h"
+#include "files/text_file.h"
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
