@@ -11,7 +11,6 @@
 #include "files/file_access.h"
 #include "files/text_file.h"
 
-#include <algorithm>
 #include <array>
 #include <system_error>
 #include <vector>
@@ -25,14 +24,8 @@ namespace fs = std::filesystem;
 // taken as ".api", from which the window would propose the name and bitmap.
 std::optional<std::string> file_title(const fs::path& api) {
     fs::path name = api.filename();
-    if (path_text(name.extension()).size() == 4 && name.extension() != ".api") {
-        std::string extension = path_text(name.extension());
-        std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        });
-        if (extension == ".api")
-            name.replace_extension(".api");
-    }
+    if (is_api_file(name))
+        name.replace_extension(".api");
     return utf8_to_code_page(path_text(name));
 }
 

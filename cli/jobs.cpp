@@ -14,14 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool is_api_file(const fs::path& path) {
-    std::string extension = path_text(path.extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    });
-    return extension == ".api";
-}
-
 bool is_folder(const fs::path& path) {
     std::error_code error;
     return fs::is_directory(path, error);
@@ -79,6 +71,14 @@ private:
 };
 
 } // namespace
+
+bool is_api_file(const fs::path& path) {
+    std::string extension = path_text(path.extension());
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return extension == ".api";
+}
 
 Jobs jobs_from_files(const Options& options, const GivenTexts& texts) {
     Jobs result;

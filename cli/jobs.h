@@ -27,6 +27,9 @@ struct Jobs {
     std::string error;   // wrong usage: nothing is converted
 };
 
+// Whether the file has the extension .api, in any case.
+bool is_api_file(const std::filesystem::path& path);
+
 // The files of the command line: API_FILE SCM_FILE, or API files and folders
 // (every file with the extension .api in any case, with `recursive` in the
 // subfolders too), each SCM file beside its API file or under `output_dir`
