@@ -150,28 +150,32 @@ void FileConversion::take_texts() {
 
 // The second reading, from the macro's first line again: the SCM file's
 // lines, written with the same code as the window's last two steps; a macro
-// that changed since the survey is refused.
+// that changed since the survey is refused. The writer is closed either way;
+// the first problem is the one told.
 std::string FileConversion::write_scm_file(LineReader& api, LineWriter& scm) {
-    if (!api.rewind())
-        return read_error(api);
-    const MacroTexts texts = macro_texts(form_);
-    write_header(scm, texts, size_line_);
-    const MacroSize size = write_parameters_and_body(survey_.usage(), texts, api, scm);
-    if (api.failed())
-        return read_error(api);
-    if (size != survey_.size())
-        return "Cannot finish " + display_path(scm.path()) + ": " + api.name() +
-               " changed while it was converted";
-    return scm.flush();
+    const auto written = [&]() -> std::string {
+        if (!api.rewind())
+            return read_error(api);
+        const MacroTexts texts = macro_texts(form_);
+        write_header(scm, texts, size_line_);
+        const MacroSize size = write_parameters_and_body(survey_.usage(), texts, api, scm);
+        if (api.failed())
+            return read_error(api);
+        if (size != survey_.size())
+            return "Cannot finish " + display_path(scm.path()) + ": " + api.name() +
+                   " changed while it was converted";
+        return {};
+    };
+    const std::string error = written();
+    const std::string close_error = scm.close();
+    return error.empty() ? close_error : error;
 }
 
 void FileConversion::write(LineReader& api) {
     if (job_.scm == "-") {
         LineWriter scm(standard_output_stream(), "standard output");
-        std::string error = write_scm_file(api, scm);
-        const std::string close_error = scm.close();
-        if (!(error.empty() ? close_error : error).empty())
-            fail(error.empty() ? close_error : error);
+        if (const std::string error = write_scm_file(api, scm); !error.empty())
+            fail(error);
         return;
     }
     const fs::path target = write_target(job_.scm);
@@ -188,9 +192,6 @@ void FileConversion::write(LineReader& api) {
     }
     LineWriter scm(staged.file->take_stream(), target);
     std::string error = write_scm_file(api, scm);
-    const std::string close_error = scm.close();
-    if (error.empty())
-        error = close_error;
     // A destination that appeared while the file was converted is replaced
     // only with --force.
     if (error.empty())
