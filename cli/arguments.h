@@ -12,7 +12,8 @@ namespace trellwick::cli {
 // command line, elsewhere the bytes as given.
 std::vector<std::string> command_line_arguments(int argc, char** argv);
 
-// A file name argument as the file system spells it.
+// A file name given as UTF-8 text, as an argument or a manifest's field, as
+// the file system spells it.
 std::filesystem::path path_from_argument(const std::string& argument);
 
 // The files and folders that a file argument names. On Windows, whose shells

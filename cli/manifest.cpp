@@ -1,5 +1,6 @@
 #include "cli/manifest.h"
 
+#include "cli/arguments.h"
 #include "cli/csv.h"
 #include "cli/staged_file.h"
 #include "cli/type_choice.h"
@@ -29,9 +30,8 @@ fs::path folder_of(const fs::path& file) {
 
 std::string relative_text(const std::string& path, const fs::path& folder) {
     std::error_code error;
-    const fs::path relative =
-        fs::proximate(fs::path(std::u8string(path.begin(), path.end())),
-                      folder.empty() ? fs::current_path(error) : folder, error);
+    const fs::path relative = fs::proximate(
+        path_from_argument(path), folder.empty() ? fs::current_path(error) : folder, error);
     if (error)
         return path;
     const std::u8string text = relative.generic_u8string(); // "/" on every system
@@ -45,8 +45,7 @@ Job row_job(const std::vector<std::string>& fields, const std::string& place,
         return fields[static_cast<std::size_t>(column)];
     };
     const auto path = [&](int column) {
-        const std::string& text = field(column);
-        return folder / fs::path(std::u8string(text.begin(), text.end()));
+        return folder / path_from_argument(field(column));
     };
     Job job;
     job.api = path(kApi);
