@@ -41,7 +41,7 @@ std::string relative_text(const std::string& path, const fs::path& folder) {
 // The row's job: its texts taken as the command line's options would be.
 Job row_job(const std::vector<std::string>& fields, const std::string& place,
             const fs::path& folder) {
-    const auto field = [&](int column) {
+    const auto field = [&](int column) -> const std::string& {
         return fields[static_cast<std::size_t>(column)];
     };
     const auto path = [&](int column) {
@@ -146,14 +146,15 @@ ManifestJobs read_manifest(const fs::path& file) {
                     path_text(file) + ": its header row has no column \"" +
                         std::string(kColumns[c]) + "\""};
     }
+    const fs::path folder = folder_of(file);
+    const std::string name = path_text(file.filename());
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const CsvRow& row = table.rows[r];
         std::vector<std::string> fields;
         for (const std::size_t at : place) // a spreadsheet may leave out empty fields at the end
             fields.push_back(at < row.fields.size() ? row.fields[at] : "");
         manifest.jobs.push_back(
-            row_job(fields, path_text(file.filename()) + " row " + std::to_string(row.number),
-                    folder_of(file)));
+            row_job(fields, name + " row " + std::to_string(row.number), folder));
     }
     refuse_clashes(manifest.jobs);
     return manifest;
