@@ -8,11 +8,19 @@
 namespace trellwick::cli {
 namespace {
 
-std::string parameters(const MacroReport& report) {
-    std::string text;
+// The placeholders of the user parameters used, "%6" to "%9".
+std::vector<std::string> used_placeholders(const MacroReport& report) {
+    std::vector<std::string> used;
     for (std::size_t i = 0; i < report.user_parameters.size(); ++i)
         if (report.user_parameters[i])
-            text.append(text.empty() ? "%" : " %").append(std::to_string(i + 6));
+            used.push_back("%" + std::to_string(i + 6));
+    return used;
+}
+
+std::string parameters(const MacroReport& report) {
+    std::string text;
+    for (const std::string& placeholder : used_placeholders(report))
+        text.append(text.empty() ? "" : " ").append(placeholder);
     return text.empty() ? "-" : text;
 }
 
@@ -89,14 +97,10 @@ void print_survey_json(const std::vector<MacroReport>& reports, std::ostream& ou
     out << "{\n  \"macros\": [";
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const MacroReport& r = reports[i];
-        std::vector<std::string> used;
-        for (std::size_t p = 0; p < r.user_parameters.size(); ++p)
-            if (r.user_parameters[p])
-                used.push_back("%" + std::to_string(p + 6));
         out << (i == 0 ? "\n" : ",\n") << "    {\"label\": " << json(r.label)
             << ", \"api\": " << json(r.api) << ", \"scm\": " << json(r.scm)
             << ", \"read\": " << (r.read ? "true" : "false")
-            << ", \"user_parameters\": " << json_list(used)
+            << ", \"user_parameters\": " << json_list(used_placeholders(r))
             << ", \"size\": {\"form\": " << json(r.size_form) << ", \"line\": " << json(r.size_line)
             << ", \"fallback_reason\": " << json(r.fallback_reason) << "}, \"lines\": " << r.lines
             << ", \"name\": " << json(r.name) << ", \"bitmap\": " << json(r.bitmap)
