@@ -48,7 +48,6 @@ public:
 
 private:
     std::string renamed_;
-    std::string spare_;
 };
 
 // Opens an API macro whose lines are renamed as they are read: its lines are
