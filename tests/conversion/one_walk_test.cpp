@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace trellwick {
 namespace {
